@@ -1,0 +1,198 @@
+#include "host/sim_host.h"
+
+#include <cstring>
+#include <unordered_map>
+
+namespace sim {
+
+Host host;
+
+namespace {
+
+std::unordered_map<uint64_t, NativeHandler>& nativeTable() {
+    static std::unordered_map<uint64_t, NativeHandler> table;
+    return table;
+}
+
+}  // namespace
+
+void registerNative(uint64_t hash, NativeHandler handler) { nativeTable()[hash] = handler; }
+
+float NativeCall::f32(size_t n) const {
+    const uint32_t bits = static_cast<uint32_t>(raw(n));
+    float v;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
+
+void NativeCall::returnFloat(float v) {
+    uint32_t bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    host.nativeResult[0] = bits;
+}
+
+void NativeCall::returnVector(float x, float y, float z) {
+    auto* bytes = reinterpret_cast<unsigned char*>(host.nativeResult);
+    std::memset(bytes, 0, sizeof host.nativeResult);
+    std::memcpy(bytes + 0, &x, sizeof x);
+    std::memcpy(bytes + 8, &y, sizeof y);
+    std::memcpy(bytes + 16, &z, sizeof z);
+}
+
+void runFrame() {
+    host.frameTexts.clear();
+    host.frameRects.clear();
+    if (host.coroutine && !host.coroutine->finished()) host.coroutine->resume();
+    host.tick += host.frameTime;
+    ++host.frame;
+}
+
+void sendKey(uint32_t vk, bool down) {
+    bool wasDown = down;  // a release always follows a press
+    if (vk < 256) {
+        if (down) wasDown = host.keyDown[vk];
+        host.keyDown[vk] = down;
+    }
+    if (host.keyboard) host.keyboard(vk, 1, 0, 0, 0, wasDown ? 1 : 0, down ? 0 : 1);
+}
+
+std::string hostPath(const std::string& pluginPath) {
+#ifdef _WIN32
+    return pluginPath;
+#else
+    std::string out = pluginPath;
+    for (char& c : out)
+        if (c == '\\') c = '/';
+    return out;
+#endif
+}
+
+namespace {
+
+bool fileExists(const std::string& path) {
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    std::fclose(f);
+    return true;
+}
+
+bool startsWithNoCase(const std::string& text, const std::string& prefix) {
+    if (prefix.empty() || text.size() < prefix.size()) return false;
+    for (size_t i = 0; i < prefix.size(); ++i) {
+        char a = text[i], b = prefix[i];
+        if (a == '/') a = '\\';
+        if (b == '/') b = '\\';
+        if (a >= 'A' && a <= 'Z') a = static_cast<char>(a - 'A' + 'a');
+        if (b >= 'A' && b <= 'Z') b = static_cast<char>(b - 'A' + 'a');
+        if (a != b) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+}  // namespace sim
+
+// The host seam, answered by the simulation.
+namespace shv {
+
+using sim::event;
+using sim::host;
+
+void scriptRegister(ModuleHandle module, ScriptFunction script) {
+    event("register").field("what", "script");
+    host.module = module;
+    host.script = script;
+    host.coroutine = std::make_unique<sim::Coroutine>(script);
+}
+
+void scriptUnregister(ModuleHandle /*module*/) {
+    event("unregister").field("what", "script");
+    host.script = nullptr;
+    host.coroutine.reset();
+}
+
+void keyboardHandlerRegister(KeyboardHandler handler) {
+    event("register").field("what", "keyboard");
+    host.keyboard = handler;
+}
+
+void keyboardHandlerUnregister(KeyboardHandler handler) {
+    event("unregister").field("what", "keyboard");
+    if (host.keyboard == handler) host.keyboard = nullptr;
+}
+
+void scriptWait(uint32_t /*ms*/) { sim::Coroutine::yield(); }
+
+int getGameVersion() { return host.gameVersion; }
+
+int createTexture(const char* path) {
+    sim::TextureEntry entry;
+    entry.path = path ? path : "";
+    entry.missing = !sim::fileExists(sim::hostPath(entry.path));
+    entry.tracePath = sim::startsWithNoCase(entry.path, host.dataFolder)
+                          ? entry.path.substr(host.dataFolder.size())
+                          : entry.path;
+    host.textures.push_back(entry);
+    const int id = static_cast<int>(host.textures.size());
+    auto e = event("texture");
+    e.field("id", id).field("path", entry.tracePath);
+    if (entry.missing) e.field("missing", true);
+    return id;
+}
+
+void drawTexture(int id, int index, int level, int time, float sizeX, float sizeY, float centerX,
+                 float centerY, float posX, float posY, float rotation, float screenHeightScale,
+                 float r, float g, float b, float a) {
+    sim::DrawRecord d{id,   index, level, time,     sizeX,    sizeY,
+                      centerX, centerY, posX, posY, rotation, screenHeightScale,
+                      r,    g,     b,     a,        host.tick};
+    host.draws[{id, index}] = d;
+    const char* tex = (id >= 1 && id <= static_cast<int>(host.textures.size()))
+                          ? host.textures[id - 1].tracePath.c_str()
+                          : "";
+    event("draw")
+        .field("id", id)
+        .field("tex", tex)
+        .field("index", index)
+        .field("level", level)
+        .field("time", time)
+        .floats("size", {sizeX, sizeY})
+        .floats("center", {centerX, centerY})
+        .floats("pos", {posX, posY})
+        .field("rot", static_cast<double>(rotation))
+        .field("aspect", static_cast<double>(screenHeightScale))
+        .floats("rgba", {r, g, b, a});
+}
+
+void nativeInit(uint64_t hash) {
+    host.nativeHash = hash;
+    host.nativeArgs.clear();
+}
+
+void nativePush64(uint64_t value) { host.nativeArgs.push_back(value); }
+
+uint64_t* nativeCall() {
+    std::memset(host.nativeResult, 0, sizeof host.nativeResult);
+    if (host.traceNatives && host.trace.enabled()) {
+        char hash[24];
+        std::snprintf(hash, sizeof hash, "0x%016llX",
+                      static_cast<unsigned long long>(host.nativeHash));
+        std::string args = "[";
+        for (size_t i = 0; i < host.nativeArgs.size(); ++i) {
+            if (i) args += ",";
+            args += std::to_string(host.nativeArgs[i]);
+        }
+        args += "]";
+        event("native").field("hash", hash).raw("args", args);
+    }
+    auto& table = sim::nativeTable();
+    auto it = table.find(host.nativeHash);
+    if (it != table.end()) {
+        sim::NativeCall call;
+        it->second(call);
+    }
+    return host.nativeResult;
+}
+
+}  // namespace shv

@@ -1,0 +1,37 @@
+#include "linked_plugin.h"
+
+#include <filesystem>
+
+#include "core/library_entry.h"
+#include "core/process_texts.h"
+#include "host/portable/portable_platform.h"
+#include "host/sim_host.h"
+
+namespace sim {
+
+namespace {
+
+// Stands for the plug-in's module handle; only its address is used.
+char moduleToken;
+
+uint32_t simulatedTick() { return host.tick; }
+
+}  // namespace
+
+bool LinkedPlugin::load(const std::string& gameDir, std::string& /*error*/) {
+    namespace portable = velquist::platform::portable;
+    const std::filesystem::path dir = std::filesystem::absolute(gameDir);
+    portable::config.tick = simulatedTick;
+    portable::config.moduleFile = (dir / "Velquist.asi").string();
+    host.dataFolder = portable::toPluginPath((dir / "Velquist").string()) + "\\";
+    velquist::libraryEntry(&moduleToken, velquist::reasonProcessAttach);
+    return true;
+}
+
+void LinkedPlugin::unload() {
+    velquist::libraryEntry(&moduleToken, velquist::reasonProcessDetach);
+    // The library is gone: its process-wide texts are released.
+    velquist::texts = velquist::ProcessTexts{};
+}
+
+}  // namespace sim

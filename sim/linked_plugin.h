@@ -1,0 +1,14 @@
+// The plug-in linked into the simulator's own process (velquist-sim on Linux).
+#pragma once
+
+#include "plugin_loader.h"
+
+namespace sim {
+
+class LinkedPlugin : public PluginLoader {
+public:
+    bool load(const std::string& gameDir, std::string& error) override;
+    void unload() override;
+};
+
+}  // namespace sim

@@ -1,0 +1,147 @@
+#include "scenario/runner.h"
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "host/sim_host.h"
+#include "sim_files.h"
+
+namespace fs = std::filesystem;
+
+namespace sim {
+
+namespace {
+
+// Milliseconds between the repeated key-down events of a held key.
+constexpr uint32_t keyRepeatInterval = 30;
+
+uint32_t number(const std::string& word) { return static_cast<uint32_t>(*parseInteger(word)); }
+
+}  // namespace
+
+bool Runner::prepare(std::string& error) {
+    std::error_code ec;
+    if (!options_.gameDir.empty()) {
+        gameDir_ = fs::absolute(options_.gameDir, ec).string();
+        if (!fs::is_directory(gameDir_, ec)) {
+            error = "no such game folder: " + options_.gameDir;
+            return false;
+        }
+        return true;
+    }
+    std::random_device random;
+    for (int attempt = 0; attempt < 20 && gameDir_.empty(); ++attempt) {
+        const fs::path dir = fs::temp_directory_path(ec) /
+                             ("velquist-sim-" + std::to_string(random() % 100000000u));
+        if (fs::create_directory(dir, ec)) gameDir_ = dir.string();
+    }
+    if (gameDir_.empty()) {
+        error = "cannot create a temporary game folder";
+        return false;
+    }
+    temporary_ = true;
+    const fs::path source = defaultDataFolder();
+    const fs::path target = fs::path(gameDir_) / "Velquist";
+    if (fs::is_directory(source, ec)) {
+        fs::copy(source, target, fs::copy_options::recursive, ec);
+        if (ec) {
+            error = "cannot copy the default data folder " + source.string() + ": " + ec.message();
+            return false;
+        }
+    } else {
+        fs::create_directory(target, ec);
+    }
+    return true;
+}
+
+void Runner::finish() {
+    host.trace.close();
+    if (loaded_) loader_.unload();
+    loaded_ = false;
+    if (temporary_) {
+        std::error_code ec;
+        fs::remove_all(gameDir_, ec);
+    }
+}
+
+bool Runner::ensureLoaded(std::string& error) {
+    if (loaded_ || unloaded_) return true;
+    if (!loader_.load(gameDir_, error)) return false;
+    loaded_ = true;
+    return true;
+}
+
+void Runner::runFor(uint32_t ms) {
+    const uint32_t start = host.tick;
+    while (host.tick - start < ms) runFrame();
+}
+
+void Runner::press(uint32_t vk, uint32_t ms) {
+    sendKey(vk, true);
+    const uint32_t start = host.tick;
+    uint32_t lastEvent = start;
+    while (host.tick - start < ms) {
+        runFrame();
+        if (host.tick - start < ms && host.tick - lastEvent >= keyRepeatInterval) {
+            sendKey(vk, true);
+            lastEvent = host.tick;
+        }
+    }
+    sendKey(vk, false);
+}
+
+bool Runner::execute(const Command& c, std::string& error) {
+    const auto& w = c.words;
+    if (c.name == "screen") {
+        host.screenWidth = static_cast<int>(number(w[0]));
+        host.screenHeight = static_cast<int>(number(w[1]));
+    } else if (c.name == "frame") {
+        host.frameTime = number(w[0]);
+    } else if (c.name == "tick") {
+        host.tick = number(w[0]);
+    } else if (c.name == "version") {
+        host.gameVersion = static_cast<int>(*parseInteger(w[0]));
+    } else if (c.name == "file") {
+        const fs::path path = fs::path(gameDir_) / "Velquist" / dataRelative(w[0]);
+        std::error_code ec;
+        fs::create_directories(path.parent_path(), ec);
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        for (const std::string& line : c.body) out << line << '\n';
+        if (!out) {
+            error = "cannot write " + path.string();
+            return false;
+        }
+    } else if (c.name == "remove") {
+        std::error_code ec;
+        fs::remove(fs::path(gameDir_) / "Velquist" / dataRelative(w[0]), ec);
+    } else if (c.name == "key") {
+        sendKey(*parseKey(w[0]), w[1] == "down");
+    } else if (c.name == "press") {
+        if (!ensureLoaded(error)) return false;
+        press(*parseKey(w[0]), number(w[1]));
+    } else if (c.name == "run") {
+        if (!ensureLoaded(error)) return false;
+        runFor(number(w[0]));
+    } else if (c.name == "frames") {
+        if (!ensureLoaded(error)) return false;
+        for (uint32_t i = number(w[0]); i > 0; --i) runFrame();
+    } else if (c.name == "unload") {
+        if (loaded_) loader_.unload();
+        loaded_ = false;
+        unloaded_ = true;
+    }
+    return true;
+}
+
+bool Runner::run(const std::vector<Command>& commands, std::string& error) {
+    for (const Command& c : commands) {
+        if (!execute(c, error)) {
+            error = std::to_string(c.line) + ": " + error;
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace sim

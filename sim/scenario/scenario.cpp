@@ -1,0 +1,234 @@
+#include "scenario/scenario.h"
+
+#include <cctype>
+#include <functional>
+#include <map>
+
+namespace sim {
+
+namespace {
+
+std::vector<std::string> splitWords(const std::string& line) {
+    std::vector<std::string> words;
+    size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        if (i >= line.size() || line[i] == '#') break;  // a comment runs to the end
+        size_t j = i;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t') ++j;
+        words.push_back(line.substr(i, j - i));
+        i = j;
+    }
+    return words;
+}
+
+std::string trimmed(const std::string& s) {
+    size_t a = 0, b = s.size();
+    while (a < b && std::isspace(static_cast<unsigned char>(s[a]))) ++a;
+    while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1]))) --b;
+    return s.substr(a, b - a);
+}
+
+using Check = std::function<std::string(const Command&)>;
+
+std::string wantWords(const Command& c, size_t n) {
+    if (c.words.size() < n) return "missing argument to " + c.name;
+    if (c.words.size() > n) return "unexpected word: " + c.words[n];
+    return {};
+}
+
+std::string wantInteger(const std::string& word, const char* what, int64_t lo, int64_t hi) {
+    auto v = parseInteger(word);
+    if (!v) return std::string("bad ") + what + ": " + word;
+    if (*v < lo || *v > hi)
+        return std::string(what) + " out of range " + std::to_string(lo) + ".." +
+               std::to_string(hi) + ": " + word;
+    return {};
+}
+
+const std::map<std::string, Check>& checks() {
+    static const std::map<std::string, Check> table = {
+        {"screen",
+         [](const Command& c) {
+             std::string e = wantWords(c, 2);
+             if (e.empty()) e = wantInteger(c.words[0], "width", 1, 16384);
+             if (e.empty()) e = wantInteger(c.words[1], "height", 1, 16384);
+             return e;
+         }},
+        {"frame",
+         [](const Command& c) {
+             std::string e = wantWords(c, 1);
+             return e.empty() ? wantInteger(c.words[0], "frame time", 1, 60000) : e;
+         }},
+        {"tick",
+         [](const Command& c) {
+             std::string e = wantWords(c, 1);
+             return e.empty() ? wantInteger(c.words[0], "tick count", 0, UINT32_MAX) : e;
+         }},
+        {"version",
+         [](const Command& c) {
+             std::string e = wantWords(c, 1);
+             return e.empty() ? wantInteger(c.words[0], "game version", INT32_MIN, INT32_MAX)
+                              : e;
+         }},
+        {"file",
+         [](const Command& c) {
+             std::string e = wantWords(c, 1);
+             if (e.empty() && !isDataPath(c.words[0])) e = "not a path inside the data folder: " + c.words[0];
+             return e;
+         }},
+        {"remove",
+         [](const Command& c) {
+             std::string e = wantWords(c, 1);
+             if (e.empty() && !isDataPath(c.words[0])) e = "not a path inside the data folder: " + c.words[0];
+             return e;
+         }},
+        {"key",
+         [](const Command& c) {
+             std::string e = wantWords(c, 2);
+             if (e.empty() && !parseKey(c.words[0])) e = "bad key: " + c.words[0];
+             if (e.empty() && c.words[1] != "down" && c.words[1] != "up")
+                 e = "expected down or up: " + c.words[1];
+             return e;
+         }},
+        {"press",
+         [](const Command& c) {
+             std::string e = wantWords(c, 2);
+             if (e.empty() && !parseKey(c.words[0])) e = "bad key: " + c.words[0];
+             return e.empty() ? wantInteger(c.words[1], "time", 0, UINT32_MAX) : e;
+         }},
+        {"run",
+         [](const Command& c) {
+             std::string e = wantWords(c, 1);
+             return e.empty() ? wantInteger(c.words[0], "time", 0, UINT32_MAX) : e;
+         }},
+        {"frames",
+         [](const Command& c) {
+             std::string e = wantWords(c, 1);
+             return e.empty() ? wantInteger(c.words[0], "frame count", 0, 1000000000) : e;
+         }},
+        {"unload", [](const Command& c) { return wantWords(c, 0); }},
+    };
+    return table;
+}
+
+// Commands of the scenario language that this simulator does not run yet.
+bool notYetSupported(const std::string& name) {
+    static const char* const names[] = {"daytime", "vehicle", "set",  "deco",  "undeco",
+                                        "enter",   "leave",   "player", "view", "hud",
+                                        "control", "drive",   "shot"};
+    for (const char* n : names)
+        if (name == n) return true;
+    return false;
+}
+
+}  // namespace
+
+std::optional<int64_t> parseInteger(const std::string& word) {
+    size_t i = 0;
+    bool negative = false;
+    if (i < word.size() && (word[i] == '+' || word[i] == '-')) negative = word[i++] == '-';
+    int base = 10;
+    if (word.size() - i > 2 && word[i] == '0' && (word[i + 1] == 'x' || word[i + 1] == 'X')) {
+        base = 16;
+        i += 2;
+    }
+    if (i >= word.size()) return std::nullopt;
+    uint64_t value = 0;
+    for (; i < word.size(); ++i) {
+        const char ch = word[i];
+        int digit;
+        if (ch >= '0' && ch <= '9')
+            digit = ch - '0';
+        else if (base == 16 && ch >= 'a' && ch <= 'f')
+            digit = ch - 'a' + 10;
+        else if (base == 16 && ch >= 'A' && ch <= 'F')
+            digit = ch - 'A' + 10;
+        else
+            return std::nullopt;
+        value = value * static_cast<uint64_t>(base) + static_cast<uint64_t>(digit);
+        if (value > (uint64_t{1} << 40)) return std::nullopt;  // far beyond any use
+    }
+    const auto v = static_cast<int64_t>(value);
+    return negative ? -v : v;
+}
+
+std::optional<uint32_t> parseKey(const std::string& word) {
+    if (word.size() == 1) {
+        const char ch = word[0];
+        if (ch >= '0' && ch <= '9') return static_cast<uint32_t>(ch);
+        if (ch >= 'A' && ch <= 'Z') return static_cast<uint32_t>(ch);
+    }
+    if (word.size() >= 2 && word[0] == 'F' && std::isdigit(static_cast<unsigned char>(word[1]))) {
+        auto n = parseInteger(word.substr(1));
+        if (n && *n >= 1 && *n <= 12) return static_cast<uint32_t>(0x6F + *n);
+        return std::nullopt;
+    }
+    if (word.size() == 7 && word.compare(0, 6, "NUMPAD") == 0 && word[6] >= '0' && word[6] <= '9')
+        return static_cast<uint32_t>(0x60 + (word[6] - '0'));
+    auto n = parseInteger(word);
+    if (n && *n >= 0 && *n <= 0xFFFF) return static_cast<uint32_t>(*n);
+    return std::nullopt;
+}
+
+bool isDataPath(const std::string& path) {
+    if (path.empty() || path[0] == '/' || path[0] == '\\') return false;
+    if (path.find(':') != std::string::npos) return false;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t end = path.find_first_of("/\\", start);
+        if (end == std::string::npos) end = path.size();
+        const std::string part = path.substr(start, end - start);
+        if (part.empty() || part == "." || part == "..") return false;
+        start = end + 1;
+    }
+    return true;
+}
+
+bool parseScenario(const std::string& text, const std::string& fileName,
+                   std::vector<Command>& commands, std::string& error) {
+    commands.clear();
+    std::vector<std::string> lines;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t nl = text.find('\n', pos);
+        if (nl == std::string::npos) nl = text.size();
+        lines.push_back(text.substr(pos, nl - pos));
+        pos = nl + 1;
+    }
+    auto fail = [&](int line, const std::string& what) {
+        error = fileName + ":" + std::to_string(line) + ": " + what;
+        commands.clear();
+        return false;
+    };
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const int lineNo = static_cast<int>(i + 1);
+        std::string line = lines[i];
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        std::vector<std::string> words = splitWords(line);
+        if (words.empty()) continue;
+        Command c;
+        c.line = lineNo;
+        c.name = words[0];
+        c.words.assign(words.begin() + 1, words.end());
+        auto it = checks().find(c.name);
+        if (it == checks().end()) {
+            if (notYetSupported(c.name)) return fail(lineNo, "not supported yet: " + c.name);
+            return fail(lineNo, "unknown command: " + c.name);
+        }
+        const std::string problem = it->second(c);
+        if (!problem.empty()) return fail(lineNo, problem);
+        if (c.name == "file") {
+            // The body is taken as written, comments and blanks included, up to a line
+            // that reads `end`.
+            size_t j = i + 1;
+            while (j < lines.size() && trimmed(lines[j]) != "end") c.body.push_back(lines[j++]);
+            if (j >= lines.size()) return fail(lineNo, "file without end");
+            i = j;
+        }
+        commands.push_back(std::move(c));
+    }
+    return true;
+}
+
+}  // namespace sim

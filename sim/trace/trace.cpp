@@ -1,0 +1,140 @@
+#include "trace/trace.h"
+
+#include <cmath>
+
+namespace sim {
+
+Trace::~Trace() { close(); }
+
+bool Trace::open(const std::string& destination) {
+    close();
+    if (destination == "-") {
+        out_ = stdout;
+        ownsStream_ = false;
+        return true;
+    }
+    out_ = std::fopen(destination.c_str(), "wb");
+    ownsStream_ = out_ != nullptr;
+    return out_ != nullptr;
+}
+
+void Trace::close() {
+    if (out_ && ownsStream_) std::fclose(out_);
+    if (out_ && !ownsStream_) std::fflush(out_);
+    out_ = nullptr;
+    ownsStream_ = false;
+}
+
+std::string formatFloat(double value) {
+    if (std::isnan(value)) return "\"nan\"";
+    if (std::isinf(value)) return value > 0 ? "\"inf\"" : "\"-inf\"";
+    if (value == 0.0) return "0";  // also folds -0 into 0
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.6g", value);
+    return buf;
+}
+
+std::string quote(const char* text) {
+    std::string out = "\"";
+    if (text) {
+        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+            const unsigned char c = *p;
+            if (c == '"' || c == '\\') {
+                out += '\\';
+                out += static_cast<char>(c);
+            } else if (c < 0x20 || c >= 0x7F) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+    out += '"';
+    return out;
+}
+
+TraceEvent::TraceEvent(Trace& trace, uint64_t frame, uint32_t tick, const char* ev)
+    : out_(trace.stream()) {
+    if (!out_) return;
+    line_ = "{\"f\":" + std::to_string(frame) + ",\"t\":" + std::to_string(tick) +
+            ",\"ev\":" + quote(ev);
+}
+
+TraceEvent::~TraceEvent() {
+    if (!out_) return;
+    line_ += "}\n";
+    std::fwrite(line_.data(), 1, line_.size(), out_);
+}
+
+void TraceEvent::key(const char* name) {
+    line_ += ",";
+    line_ += quote(name);
+    line_ += ":";
+}
+
+TraceEvent& TraceEvent::field(const char* name, int64_t value) {
+    if (!out_) return *this;
+    key(name);
+    line_ += std::to_string(value);
+    return *this;
+}
+
+TraceEvent& TraceEvent::field(const char* name, double value) {
+    if (!out_) return *this;
+    key(name);
+    line_ += formatFloat(value);
+    return *this;
+}
+
+TraceEvent& TraceEvent::field(const char* name, bool value) {
+    if (!out_) return *this;
+    key(name);
+    line_ += value ? "true" : "false";
+    return *this;
+}
+
+TraceEvent& TraceEvent::field(const char* name, const char* value) {
+    if (!out_) return *this;
+    key(name);
+    line_ += quote(value);
+    return *this;
+}
+
+TraceEvent& TraceEvent::floats(const char* name, std::initializer_list<double> values) {
+    if (!out_) return *this;
+    key(name);
+    line_ += "[";
+    bool first = true;
+    for (double v : values) {
+        if (!first) line_ += ",";
+        line_ += formatFloat(v);
+        first = false;
+    }
+    line_ += "]";
+    return *this;
+}
+
+TraceEvent& TraceEvent::ints(const char* name, std::initializer_list<int64_t> values) {
+    if (!out_) return *this;
+    key(name);
+    line_ += "[";
+    bool first = true;
+    for (int64_t v : values) {
+        if (!first) line_ += ",";
+        line_ += std::to_string(v);
+        first = false;
+    }
+    line_ += "]";
+    return *this;
+}
+
+TraceEvent& TraceEvent::raw(const char* name, const std::string& json) {
+    if (!out_) return *this;
+    key(name);
+    line_ += json;
+    return *this;
+}
+
+}  // namespace sim

@@ -1,0 +1,49 @@
+// frameStep: the one per-frame routine, run by the main loop and by every menu loop.
+#include "analytics/acceleration_overlay.h"
+#include "core/schedule.h"
+#include "host/native_call.h"
+#include "host/platform.h"
+#include "hud/refresh_hud.h"
+#include "settings/general_settings.h"
+
+namespace velquist {
+
+Schedule schedule;
+
+namespace {
+
+constexpr uint64_t nativeDisableControlAction = 0xFE99B66D079CF6BC;
+
+// The controls the menu's keys and buttons would also trigger in the game, in the order
+// they are switched off.
+constexpr int32_t menuControls[] = {21, 114, 73, 199, 24, 257, 263, 264, 140,
+                                    141, 142, 80, 27, 85, 119, 19, 74, 48};
+
+}  // namespace
+
+int32_t disableControl(int32_t control) {
+    return native::call<int32_t>(nativeDisableControlAction, 2, control, 1);
+}
+
+void disableMenuControls() {
+    for (int32_t control : menuControls) disableControl(control);
+}
+
+void frameStep() {
+    if (schedule.menuOpen) disableMenuControls();
+    if (schedule.modEnabled != 0) {
+        const uint32_t now = platform::tickCount();
+        // Due once refreshInterval ms have passed since the end of the previous refresh.
+        // Measured as a difference, so the test stays right when the tick counter wraps.
+        if (now - schedule.lastRefreshTime >= static_cast<uint32_t>(general.refreshInterval)) {
+            ++schedule.refreshCount;
+            schedule.refreshElapsed = static_cast<int32_t>(now - schedule.lastRefreshTime);
+            refreshHud();
+            schedule.lastRefreshTime = platform::tickCount();
+        }
+        drawAccelerationOverlay();
+    }
+    shv::scriptWait(0);
+}
+
+}  // namespace velquist

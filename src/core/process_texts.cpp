@@ -1,0 +1,7 @@
+#include "core/process_texts.h"
+
+namespace velquist {
+
+ProcessTexts texts;
+
+}  // namespace velquist

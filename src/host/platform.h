@@ -1,0 +1,36 @@
+// Platform seam: the operating-system services the plug-in uses.
+//
+// On Windows these are kernel32 (win32/platform_win32.cpp). Elsewhere they are portable
+// implementations that behave like kernel32 and map the plug-in's backslash paths onto
+// the file system (portable/).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace velquist::platform {
+
+// Milliseconds of the system tick counter (GetTickCount); wraps at 2^32.
+uint32_t tickCount();
+
+// Full path of the given module's file (GetModuleFileNameA): writes at most size - 1
+// characters and a terminating zero into out, returns the number written (0 on failure).
+size_t moduleFileName(void* module, char* out, size_t size);
+
+// The game executable's mapped image: its base address and size in bytes.
+struct ImageRange {
+    const uint8_t* base = nullptr;
+    size_t size = 0;
+};
+ImageRange mainModuleImage();
+
+// The three private-profile functions, with kernel32's behaviour
+// (GetPrivateProfileIntA, GetPrivateProfileStringA, WritePrivateProfileStringA).
+uint32_t getPrivateProfileInt(const char* section, const char* key, int32_t defaultValue,
+                              const char* path);
+uint32_t getPrivateProfileString(const char* section, const char* key, const char* defaultValue,
+                                 char* out, uint32_t size, const char* path);
+bool writePrivateProfileString(const char* section, const char* key, const char* value,
+                               const char* path);
+
+}  // namespace velquist::platform

@@ -1,0 +1,7 @@
+#include "settings/general_settings.h"
+
+namespace velquist {
+
+GeneralSettings general;
+
+}  // namespace velquist

@@ -1,0 +1,228 @@
+// The plug-in core: key-state table, library entry, frame schedule and main loop.
+#include <gtest/gtest.h>
+
+#include "core/hud_script.h"
+#include "core/key_state.h"
+#include "core/library_entry.h"
+#include "core/schedule.h"
+#include "settings/general_settings.h"
+#include "support/test_host.h"
+
+using namespace velquist;
+using testing_host::host;
+
+namespace {
+
+constexpr uint32_t vkF10 = 121;
+constexpr uint64_t disableControlHash = 0xFE99B66D079CF6BC;
+
+void press(uint32_t key) { onKeyboardEvent(key, 1, 0, 0, 0, 0, 0); }
+void release(uint32_t key) { onKeyboardEvent(key, 1, 0, 0, 0, 1, 1); }
+
+class Core : public ::testing::Test {
+protected:
+    void SetUp() override { testing_host::reset(); }
+};
+
+using KeyStateTableTest = Core;
+using LibraryEntryTest = Core;
+using FrameStepTest = Core;
+using MainLoopTest = Core;
+
+TEST_F(KeyStateTableTest, CodesFrom255OnChangeNothing) {
+    onKeyboardEvent(255, 1, 0, 0, 1, 1, 0);
+    onKeyboardEvent(0xFFFFFFFF, 1, 0, 0, 1, 1, 0);
+    for (const KeyState& e : keyStates.entries) {
+        EXPECT_EQ(e.eventTime, 0u);
+        EXPECT_EQ(e.altDown, 0);
+        EXPECT_EQ(e.wasDown, 0);
+    }
+    EXPECT_FALSE(keyHeld(255));
+}
+
+TEST_F(KeyStateTableTest, Code254IsStoredWithItsFlags) {
+    host.tick = 123456;
+    onKeyboardEvent(254, 3, 9, 1, 1, 1, 0);
+    const KeyState& e = keyStates.entries[254];
+    EXPECT_EQ(e.eventTime, 123456u);
+    EXPECT_EQ(e.altDown, 1);
+    EXPECT_EQ(e.wasDown, 1);
+    EXPECT_EQ(e.released, 0);
+    EXPECT_TRUE(keyHeld(254));
+}
+
+TEST_F(KeyStateTableTest, ReleaseIsNeverHeld) {
+    press(0x65);
+    release(0x65);
+    EXPECT_FALSE(keyHeld(0x65));
+    host.tick += 1;
+    EXPECT_FALSE(keyHeld(0x65));
+}
+
+TEST_F(KeyStateTableTest, UnreleasedKeyIsHeldFor5000msFromItsLastEvent) {
+    press(vkF10);
+    host.tick += 4999;
+    EXPECT_TRUE(keyHeld(vkF10));
+    host.tick += 1;  // eventTime + 5000: no longer held
+    EXPECT_FALSE(keyHeld(vkF10));
+
+    // A repeated key-down renews the event time.
+    press(vkF10);
+    host.tick += 4000;
+    press(vkF10);
+    host.tick += 4000;
+    EXPECT_TRUE(keyHeld(vkF10));
+}
+
+TEST_F(KeyStateTableTest, EntryNeverWrittenIsNotHeldOnceTheClockPasses5000) {
+    host.tick = 5000;
+    EXPECT_FALSE(keyHeld(0x41));
+    host.tick = 4999;  // an all-zero entry reads as a press at tick 0
+    EXPECT_TRUE(keyHeld(0x41));
+}
+
+TEST_F(KeyStateTableTest, KeyStaysHeldAcrossTheWrapOfTheTickCount) {
+    host.tick = 0xFFFFFF00u;
+    press(vkF10);
+    host.tick = 0x00000100u;  // 512 ms later, after the wrap
+    EXPECT_TRUE(keyHeld(vkF10));
+    host.tick = 0xFFFFFF00u + keyHoldTimeout;
+    EXPECT_FALSE(keyHeld(vkF10));
+}
+
+TEST_F(LibraryEntryTest, AttachRegistersScriptThenKeyboard) {
+    EXPECT_TRUE(libraryEntry(&host, reasonProcessAttach));
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"scriptRegister", "keyboardHandlerRegister"}));
+    EXPECT_EQ(pluginModule, &host);
+}
+
+TEST_F(LibraryEntryTest, DetachUnregistersScriptThenKeyboard) {
+    EXPECT_TRUE(libraryEntry(&host, reasonProcessDetach));
+    EXPECT_EQ(host.calls,
+              (std::vector<std::string>{"scriptUnregister", "keyboardHandlerUnregister"}));
+}
+
+TEST_F(LibraryEntryTest, ThreadNotificationsDoNothing) {
+    EXPECT_TRUE(libraryEntry(&host, 2));  // thread attach
+    EXPECT_TRUE(libraryEntry(&host, 3));  // thread detach
+    EXPECT_TRUE(host.calls.empty());
+}
+
+TEST_F(FrameStepTest, FirstFrameRefreshesAtOnceWithElapsedEqualToTheTick) {
+    frameStep();
+    EXPECT_EQ(schedule.refreshCount, 1u);
+    EXPECT_EQ(schedule.refreshElapsed, 100000);
+    EXPECT_EQ(schedule.lastRefreshTime, 100000u);
+    EXPECT_EQ(host.frames, 1);  // one yield per frame
+}
+
+TEST_F(FrameStepTest, RefreshOnFirstFrame12msOrMoreAfterThePrevious) {
+    host.frameTime = 5;
+    frameStep();  // refresh at 100000
+    std::vector<uint32_t> refreshTicks;
+    for (int i = 0; i < 12; ++i) {
+        const uint32_t before = schedule.refreshCount;
+        const uint32_t now = host.tick;
+        frameStep();
+        if (schedule.refreshCount != before) refreshTicks.push_back(now);
+    }
+    // Frames at +5, +10, +15, ...: refreshes at +15, +30, +45, +60.
+    EXPECT_EQ(refreshTicks, (std::vector<uint32_t>{100015, 100030, 100045, 100060}));
+    EXPECT_EQ(schedule.refreshCount, 5u);  // advanced only on refresh frames
+    EXPECT_EQ(schedule.refreshElapsed, 15);
+}
+
+TEST_F(FrameStepTest, FramesLongerThanTheIntervalRefreshEveryFrame) {
+    host.frameTime = 13;
+    for (int i = 0; i < 10; ++i) frameStep();
+    EXPECT_EQ(schedule.refreshCount, 10u);
+    EXPECT_EQ(schedule.refreshElapsed, 13);
+}
+
+TEST_F(FrameStepTest, LongerIntervalSpacesTheRefreshes) {
+    general.refreshInterval = 50;
+    host.frameTime = 16;
+    frameStep();                                  // 100000: refresh
+    for (int i = 0; i < 3; ++i) frameStep();      // 100016, 100032, 100048: none
+    EXPECT_EQ(schedule.refreshCount, 1u);
+    frameStep();                                  // 100064: refresh
+    EXPECT_EQ(schedule.refreshCount, 2u);
+    EXPECT_EQ(schedule.refreshElapsed, 64);
+}
+
+TEST_F(FrameStepTest, RefreshIsDueAcrossTheWrapOfTheTickCount) {
+    host.tick = 0xFFFFFFF8u;
+    frameStep();  // refresh at -8
+    EXPECT_EQ(schedule.refreshCount, 1u);
+    host.frameTime = 5;
+    frameStep();  // -8 + 16 = 8: 16 ms after
+    EXPECT_EQ(schedule.refreshCount, 2u);
+    EXPECT_EQ(schedule.refreshElapsed, 16);
+    frameStep();  // 13: only 5 ms after
+    EXPECT_EQ(schedule.refreshCount, 2u);
+}
+
+TEST_F(FrameStepTest, ModDisabledMeansNoRefresh) {
+    schedule.modEnabled = 0;
+    for (int i = 0; i < 5; ++i) frameStep();
+    EXPECT_EQ(schedule.refreshCount, 0u);
+    EXPECT_EQ(host.frames, 5);
+}
+
+TEST_F(FrameStepTest, OpenMenuDisablesTheEighteenControlsInOrder) {
+    schedule.menuOpen = true;
+    schedule.modEnabled = 0;  // controls are disabled whether or not the HUD runs
+    frameStep();
+    const std::vector<uint64_t> expected = {21,  114, 73,  199, 24, 257, 263, 264, 140,
+                                            141, 142, 80,  27,  85, 119, 19,  74,  48};
+    ASSERT_EQ(host.natives.size(), expected.size());
+    for (size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(host.natives[i].hash, disableControlHash);
+        EXPECT_EQ(host.natives[i].args, (std::vector<uint64_t>{2, expected[i], 1}));
+    }
+    schedule.menuOpen = false;
+    frameStep();
+    EXPECT_EQ(host.natives.size(), expected.size());
+}
+
+TEST_F(MainLoopTest, PassWithoutTheMenuKeyRunsOneFrame) {
+    mainLoopPass();
+    EXPECT_EQ(host.frames, 1);
+}
+
+TEST_F(MainLoopTest, HeldMenuKeyOpensTheMenuThenPauses200ms) {
+    press(vkF10);
+    mainLoopPass();
+    // The menu returns at once; 200 ms of frames at 16 ms is 13 frames, then one more.
+    EXPECT_EQ(host.frames, 14);
+    EXPECT_EQ(host.tick, 100000u + 14 * 16);
+    EXPECT_FALSE(schedule.menuOpen);
+    EXPECT_TRUE(host.natives.empty());  // no control was disabled after the menu closed
+
+    // The key is tested again on the next pass.
+    mainLoopPass();
+    EXPECT_EQ(host.frames, 28);
+    release(vkF10);
+    mainLoopPass();
+    EXPECT_EQ(host.frames, 29);
+}
+
+TEST_F(MainLoopTest, MenuKeySettingChoosesTheFunctionKey) {
+    general.menuKey = 12;
+    press(vkF10);
+    mainLoopPass();
+    EXPECT_EQ(host.frames, 1);  // F10 is not the menu key any more
+    press(123);                 // F12
+    mainLoopPass();
+    EXPECT_EQ(host.frames, 15);
+}
+
+TEST_F(MainLoopTest, PauseAfterTheMenuSurvivesTheWrapOfTheTickCount) {
+    host.tick = 0xFFFFFF80u;
+    press(vkF10);
+    mainLoopPass();
+    EXPECT_EQ(host.frames, 14);
+}
+
+}  // namespace

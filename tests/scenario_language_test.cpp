@@ -1,0 +1,122 @@
+// The scenario language's reader and the trace's value formats, called directly.
+#include <gtest/gtest.h>
+
+#include "scenario/scenario.h"
+#include "trace/trace.h"
+
+using namespace sim;
+
+namespace {
+
+std::string parseError(const std::string& text) {
+    std::vector<Command> commands;
+    std::string error;
+    EXPECT_FALSE(parseScenario(text, "s.scn", commands, error));
+    EXPECT_TRUE(commands.empty());
+    return error;
+}
+
+std::vector<Command> parseOk(const std::string& text) {
+    std::vector<Command> commands;
+    std::string error;
+    EXPECT_TRUE(parseScenario(text, "s.scn", commands, error)) << error;
+    return commands;
+}
+
+TEST(ScenarioReader, SkipsCommentsAndBlankLinesAndKeepsLineNumbers) {
+    const auto cmds = parseOk("# a comment\n\n  screen 1600 900  # trailing\r\nrun 100\n");
+    ASSERT_EQ(cmds.size(), 2u);
+    EXPECT_EQ(cmds[0].name, "screen");
+    EXPECT_EQ(cmds[0].line, 3);
+    EXPECT_EQ(cmds[0].words, (std::vector<std::string>{"1600", "900"}));
+    EXPECT_EQ(cmds[1].line, 4);
+}
+
+TEST(ScenarioReader, FileBodyIsKeptAsWrittenUpToEnd) {
+    const auto cmds = parseOk(
+        "file settingsGeneral.ini\n[GENERAL]\n; comment # kept\n  menuKey = 8\n\n  end  \nrun 1\n");
+    ASSERT_EQ(cmds.size(), 2u);
+    EXPECT_EQ(cmds[0].body,
+              (std::vector<std::string>{"[GENERAL]", "; comment # kept", "  menuKey = 8", ""}));
+    EXPECT_EQ(cmds[1].line, 7);
+}
+
+TEST(ScenarioReader, FaultsNameFileAndLine) {
+    EXPECT_EQ(parseError("run 10\nfly 3\n"), "s.scn:2: unknown command: fly");
+    EXPECT_EQ(parseError("frames ten\n"), "s.scn:1: bad frame count: ten");
+    EXPECT_EQ(parseError("screen 1920\n"), "s.scn:1: missing argument to screen");
+    EXPECT_EQ(parseError("run 5 6\n"), "s.scn:1: unexpected word: 6");
+    EXPECT_EQ(parseError("frame 0\n"), "s.scn:1: frame time out of range 1..60000: 0");
+    EXPECT_EQ(parseError("tick 4294967296\n"),
+              "s.scn:1: tick count out of range 0..4294967295: 4294967296");
+    EXPECT_EQ(parseError("key F13 down\n"), "s.scn:1: bad key: F13");
+    EXPECT_EQ(parseError("key F10 sideways\n"), "s.scn:1: expected down or up: sideways");
+    EXPECT_EQ(parseError("\n\nfile a.ini\n[X]\n"), "s.scn:3: file without end");
+    EXPECT_EQ(parseError("remove ../settings.ini\n"),
+              "s.scn:1: not a path inside the data folder: ../settings.ini");
+}
+
+TEST(ScenarioReader, LaterFaultStopsEverythingBeforeIt) {
+    EXPECT_EQ(parseError("run 100\nunload\nunload now\n"), "s.scn:3: unexpected word: now");
+}
+
+TEST(ScenarioReader, WorldCommandsAreNotSupportedYet) {
+    EXPECT_EQ(parseError("vehicle adder label=ADDER class=7\n"),
+              "s.scn:1: not supported yet: vehicle");
+    EXPECT_EQ(parseError("shot a.png\n"), "s.scn:1: not supported yet: shot");
+}
+
+TEST(ScenarioReader, KeyNames) {
+    EXPECT_EQ(parseKey("F1"), 112u);
+    EXPECT_EQ(parseKey("F12"), 123u);
+    EXPECT_EQ(parseKey("NUMPAD0"), 0x60u);
+    EXPECT_EQ(parseKey("NUMPAD9"), 0x69u);
+    EXPECT_EQ(parseKey("A"), 0x41u);
+    EXPECT_EQ(parseKey("Z"), 0x5Au);
+    EXPECT_EQ(parseKey("7"), 0x37u);  // a single digit is the digit key
+    EXPECT_EQ(parseKey("0x08"), 8u);
+    EXPECT_EQ(parseKey("255"), 255u);
+    EXPECT_EQ(parseKey("300"), 300u);
+    EXPECT_FALSE(parseKey("F0"));
+    EXPECT_FALSE(parseKey("NUMPAD10"));
+    EXPECT_FALSE(parseKey("a"));
+    EXPECT_FALSE(parseKey("-1"));
+}
+
+TEST(ScenarioReader, Integers) {
+    EXPECT_EQ(parseInteger("0x10"), 16);
+    EXPECT_EQ(parseInteger("-250"), -250);
+    EXPECT_EQ(parseInteger("+5"), 5);
+    EXPECT_FALSE(parseInteger("12ms"));
+    EXPECT_FALSE(parseInteger("0x"));
+    EXPECT_FALSE(parseInteger(""));
+    EXPECT_FALSE(parseInteger("-"));
+}
+
+TEST(ScenarioReader, DataPaths) {
+    EXPECT_TRUE(isDataPath("settings1.ini"));
+    EXPECT_TRUE(isDataPath("Rpm\\Rpm3.png"));
+    EXPECT_TRUE(isDataPath("Brands/Empty.png"));
+    EXPECT_FALSE(isDataPath("/etc/passwd"));
+    EXPECT_FALSE(isDataPath("C:\\x.ini"));
+    EXPECT_FALSE(isDataPath("a//b"));
+    EXPECT_FALSE(isDataPath("a/../../b"));
+}
+
+TEST(TraceFormat, FloatsHaveAtMostSixSignificantDigits) {
+    EXPECT_EQ(formatFloat(0.29166666), "0.291667");
+    EXPECT_EQ(formatFloat(1234567.0), "1.23457e+06");
+    EXPECT_EQ(formatFloat(-0.0), "0");
+    EXPECT_EQ(formatFloat(150.0), "150");
+    EXPECT_EQ(formatFloat(std::numeric_limits<double>::quiet_NaN()), "\"nan\"");
+    EXPECT_EQ(formatFloat(-std::numeric_limits<double>::infinity()), "\"-inf\"");
+}
+
+TEST(TraceFormat, TextsAreEscaped) {
+    EXPECT_EQ(quote("a\"b\\c"), "\"a\\\"b\\\\c\"");
+    EXPECT_EQ(quote("tab\there"), "\"tab\\u0009here\"");
+    EXPECT_EQ(quote("\xC4"), "\"\\u00c4\"");
+    EXPECT_EQ(quote(nullptr), "\"\"");
+}
+
+}  // namespace

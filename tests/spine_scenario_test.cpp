@@ -1,0 +1,107 @@
+// The plug-in's life in velquist-sim: loading, frames, keys, unloading, and the command
+// line and scenario faults that stop a run before it starts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/sim_process.h"
+
+namespace fs = std::filesystem;
+using trace_reader::only;
+
+namespace {
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+TEST(SpineScenario, RegistersOnLoadAndUnregistersOnUnload) {
+    const auto r = sim_process::runFile("load_unload.scn");
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    ASSERT_EQ(r.trace.size(), 4u);
+    EXPECT_EQ(r.trace[0].ev(), "register");
+    EXPECT_EQ(r.trace[0]["what"].str(), "script");
+    EXPECT_EQ(r.trace[1].ev(), "register");
+    EXPECT_EQ(r.trace[1]["what"].str(), "keyboard");
+    EXPECT_EQ(r.trace[0].f(), 0);
+    EXPECT_EQ(r.trace[0].t(), 100000);
+    EXPECT_EQ(r.trace[2].ev(), "unregister");
+    EXPECT_EQ(r.trace[2]["what"].str(), "script");
+    EXPECT_EQ(r.trace[3].ev(), "unregister");
+    EXPECT_EQ(r.trace[3]["what"].str(), "keyboard");
+    // 1000 ms of 16 ms frames is 63 frames; the unload comes after them.
+    EXPECT_EQ(r.trace[2].f(), 63);
+    EXPECT_EQ(r.trace[2].t(), 100000 + 63 * 16);
+}
+
+TEST(SpineScenario, NothingLoadsBeforeTimePasses) {
+    const auto r = sim_process::run("screen 1280 720\nkey F10 down\nkey F10 up\n");
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_TRUE(r.trace.empty());
+}
+
+TEST(SpineScenario, MenuKeyRunsTheRootMenuAndTheScriptKeepsRunning) {
+    // The menu has no pages yet: opening it returns at once, then 200 ms of frames pass.
+    const auto r = sim_process::run("frames 1\npress F10 100\nrun 500\nunload\n", {"--natives"});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    const auto unregister = only(r.trace, "unregister");
+    ASSERT_EQ(unregister.size(), 2u);
+    EXPECT_EQ(unregister[0].f(), 1 + 7 + 32);  // 100 ms is 7 frames, 500 ms is 32
+    EXPECT_TRUE(only(r.trace, "disable").empty());
+}
+
+TEST(SpineScenario, BadScenarioExitsWithFileAndLineAndRunsNothing) {
+    const fs::path dir = sim_process::makeTempFolder();
+    fs::create_directory(dir / "Velquist");
+    const auto r = sim_process::run("file marker.ini\n[A]\nend\nrun 100\nrun soon\n",
+                                    {"--game", dir.string()});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.errors.find("test.scn:5: bad time: soon"), std::string::npos) << r.errors;
+    EXPECT_TRUE(r.trace.empty());
+    EXPECT_FALSE(fs::exists(dir / "Velquist" / "marker.ini"));  // not even setup ran
+}
+
+TEST(SpineScenario, UnknownCommandExits2) {
+    const auto r = sim_process::run("run 100\nexplode\n");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.errors.find("test.scn:2: unknown command: explode"), std::string::npos);
+    EXPECT_TRUE(r.trace.empty());
+}
+
+TEST(SpineScenario, FileAndRemoveChangeTheGivenGameFolder) {
+    const fs::path dir = sim_process::makeTempFolder();
+    fs::create_directories(dir / "Velquist");
+    std::ofstream(dir / "Velquist" / "old.ini") << "[X]\n";
+    const auto r = sim_process::run(
+        "file Sub\\new.ini\n[GENERAL]\nmenuKey=8\nend\nremove old.ini\nrun 16\n",
+        {"--game", dir.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(slurp(dir / "Velquist" / "Sub" / "new.ini"), "[GENERAL]\nmenuKey=8\n");
+    EXPECT_FALSE(fs::exists(dir / "Velquist" / "old.ini"));
+}
+
+TEST(SpineScenario, DefaultGameFolderIsATemporaryCopyThatIsRemoved) {
+    // Writing into the default folder must not touch the project's data folder.
+    const auto r = sim_process::run("file scratch.ini\n[A]\nend\nrun 16\n");
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_FALSE(fs::exists(fs::path(VELQUIST_SIM).parent_path() / "Velquist" / "scratch.ini"));
+}
+
+TEST(SpineCommandLine, FaultsExit2) {
+    EXPECT_EQ(std::system((std::string(VELQUIST_SIM) + " 2>/dev/null").c_str()) >> 8, 2);
+    EXPECT_EQ(std::system((std::string(VELQUIST_SIM) + " fly x 2>/dev/null").c_str()) >> 8, 2);
+    EXPECT_EQ(
+        std::system((std::string(VELQUIST_SIM) + " run /no/such.scn 2>/dev/null").c_str()) >> 8,
+        2);
+    const auto r = sim_process::run("run 1\n", {"--colour"});
+    EXPECT_EQ(r.exitCode, 2);
+    const auto g = sim_process::run("run 1\n", {"--game", "/no/such/folder"});
+    EXPECT_NE(g.exitCode, 0);
+}
+
+}  // namespace

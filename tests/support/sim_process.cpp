@@ -1,0 +1,78 @@
+#include "support/sim_process.h"
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+namespace sim_process {
+
+namespace {
+
+std::string slurp(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+std::string shellQuote(const std::string& s) {
+    std::string out = "'";
+    for (char c : s) {
+        if (c == '\'')
+            out += "'\\''";
+        else
+            out += c;
+    }
+    return out + "'";
+}
+
+Result runPath(const fs::path& scenario, const std::vector<std::string>& extraArgs,
+               const fs::path& work) {
+    const fs::path trace = work / "trace.jsonl";
+    const fs::path errors = work / "stderr.txt";
+    std::string cmd = shellQuote(VELQUIST_SIM) + " run " + shellQuote(scenario.string()) +
+                      " --trace " + shellQuote(trace.string());
+    for (const std::string& a : extraArgs) cmd += " " + shellQuote(a);
+    cmd += " 2>" + shellQuote(errors.string());
+    const int status = std::system(cmd.c_str());
+    Result r;
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.errors = slurp(errors);
+    if (fs::exists(trace)) r.trace = trace_reader::readFile(trace.string());
+    return r;
+}
+
+}  // namespace
+
+std::string makeTempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "velquist-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) return {};
+    static std::vector<std::string> made;
+    static struct Cleanup {
+        ~Cleanup() {
+            std::error_code ec;
+            for (const std::string& d : made) fs::remove_all(d, ec);
+        }
+    } cleanup;
+    made.push_back(pattern);
+    return pattern;
+}
+
+Result run(const std::string& scenario, const std::vector<std::string>& extraArgs) {
+    const fs::path work = makeTempFolder();
+    const fs::path file = work / "test.scn";
+    std::ofstream(file, std::ios::binary) << scenario;
+    return runPath(file, extraArgs, work);
+}
+
+Result runFile(const std::string& name, const std::vector<std::string>& extraArgs) {
+    return runPath(fs::path(VELQUIST_SCENARIOS) / name, extraArgs, makeTempFolder());
+}
+
+}  // namespace sim_process

@@ -1,0 +1,27 @@
+// Runs velquist-sim as a separate process (fresh process-wide state every run) and
+// collects its exit status, error output and trace.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "support/trace_reader.h"
+
+namespace sim_process {
+
+struct Result {
+    int exitCode = -1;
+    std::string errors;                       // standard error
+    std::vector<trace_reader::Event> trace;   // the events, in order
+};
+
+// Runs the scenario text with the given extra command-line words (--game, --natives ...).
+Result run(const std::string& scenario, const std::vector<std::string>& extraArgs = {});
+
+// Runs a scenario file of tests/scenarios.
+Result runFile(const std::string& name, const std::vector<std::string>& extraArgs = {});
+
+// A fresh empty folder under the system's temporary folder, removed at exit of the test.
+std::string makeTempFolder();
+
+}  // namespace sim_process

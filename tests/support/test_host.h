@@ -1,0 +1,32 @@
+// A host for unit tests: answers the host seam in-process with a clock the test sets,
+// records what the plug-in asks of it, and resets the plug-in's process-wide state.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace testing_host {
+
+struct NativeRecord {
+    uint64_t hash = 0;
+    std::vector<uint64_t> args;
+};
+
+struct TestHost {
+    uint32_t tick = 100000;    // the tick count the plug-in reads (ms)
+    uint32_t frameTime = 16;   // ms added at every scriptWait
+    int frames = 0;            // scriptWait calls so far
+    int gameVersion = 30;
+    std::vector<std::string> calls;      // "scriptRegister", "keyboardHandlerUnregister", ...
+    std::vector<NativeRecord> natives;   // every native call, in order
+    NativeRecord pending;
+    uint64_t result[4] = {};             // what the next native calls return
+};
+
+extern TestHost host;
+
+// Fresh host and fresh plug-in state (key table, schedule, settings, texts).
+void reset();
+
+}  // namespace testing_host
