@@ -1,0 +1,36 @@
+// The INI access layer: every settings file is read and written one key at a time
+// through the platform's private-profile functions. Nothing is cached but the plug-in
+// folder.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace velquist {
+
+// Longest text readIniString returns (its destination holds 64 characters).
+constexpr int iniTextMax = 63;
+
+// The folder of the plug-in's own file, with its trailing backslash. Found once and
+// cached; an empty answer from the system is not cached, so the next call asks again.
+std::string pluginFolderLookup();
+
+// The "%d" text of a value.
+std::string intToText(int32_t value);
+
+// The key's leading integer, or defaultValue when the file, section or key is missing or
+// the value lies outside minimum..maximum (inclusive). The default is not range-checked.
+int32_t readIniInt(const std::string& path, const char* section, const char* key,
+                   int32_t defaultValue, int32_t minimum, int32_t maximum);
+
+// The key's whole value (anything after a ";" included), at most iniTextMax characters;
+// defaultValue, cut likewise, when the file, section or key is missing.
+std::string readIniString(const std::string& path, const char* section, const char* key,
+                          const char* defaultValue);
+
+// Stores the key as the value's decimal text immediately followed by the comment.
+// The outcome is ignored: a write that cannot be made is lost without notice.
+void writeIniInt(const std::string& path, const char* section, const char* key, int32_t value,
+                 const char* comment);
+
+}  // namespace velquist

@@ -1,0 +1,7 @@
+#include "settings/profile_settings.h"
+
+namespace velquist {
+
+ProfileSettings profile;
+
+}  // namespace velquist
