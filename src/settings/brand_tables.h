@@ -1,0 +1,20 @@
+// The brand and max-rpm tables the player maintains by hand (settingsBrands.ini,
+// settingsMaxRpm.ini). Read only, one key at a time.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace velquist {
+
+// Reads brand0 .. brand99 of the BRAND section into texts.brandNames ("Empty" when missing).
+void loadBrandNames();
+
+// The LIVERY section's brand for a livery name, or "UnkownLivery".
+std::string readLiveryBrand(const std::string& livery);
+
+// The MAXRPM section's maximum engine speed for a livery name, in hundreds of rpm
+// (10..150), or 50.
+int32_t readMaxRpm(const std::string& livery);
+
+}  // namespace velquist
