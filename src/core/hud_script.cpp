@@ -5,6 +5,7 @@
 #include "host/platform.h"
 #include "menu/root_menu.h"
 #include "settings/general_settings.h"
+#include "telemetry/vehicle_change.h"
 
 namespace velquist {
 
@@ -19,6 +20,9 @@ void startUp() {
     // Each step copes with missing files itself; the sequence always runs to its end.
     // Steps whose subsystems are not built yet are absent here.
     schedule.loadedProfile = general.actSetting;
+    // 7. The per-vehicle state and the current vehicle's livery, brand, maximum rpm and
+    // kind; no vehicle has been sampled yet.
+    onVehicleChanged();
 }
 
 void mainLoopPass() {

@@ -1,8 +1,12 @@
 #include "hud/refresh_hud.h"
 
+#include "telemetry/sample_refresh.h"
+
 namespace velquist {
 
-// The cluster is not drawn yet: sampling and drawing land with the telemetry and HUD work.
-void refreshHud() {}
+// Samples the player's vehicle; the cluster's fade and drawing follow here.
+void refreshHud() {
+    sampleRefresh();
+}
 
 }  // namespace velquist

@@ -1,0 +1,180 @@
+#include "telemetry/sample_refresh.h"
+
+#include <cmath>
+
+#include "core/schedule.h"
+#include "host/game_memory.h"
+#include "host/native_call.h"
+#include "settings/profile_settings.h"
+#include "telemetry/shared_mod_values.h"
+#include "telemetry/vehicle_change.h"
+#include "telemetry/vehicle_sample.h"
+
+namespace velquist {
+
+namespace {
+
+constexpr uint64_t nativePlayerIndex = 0x4F8644AF03D0E0D6;     // () -> player index
+constexpr uint64_t nativePlayerPed = 0xD80958FC74E988A6;       // () -> ped
+constexpr uint64_t nativeVehicleInUse = 0x6094AD011A2EA87D;    // (ped) -> vehicle
+constexpr uint64_t nativeEngineHealth = 0xC45D23BAF168AAB8;    // (vehicle) -> float
+constexpr uint64_t nativePedInSeat = 0xBB40DD2270B65366;       // (vehicle, seat) -> ped
+constexpr uint64_t nativeControlPressed = 0xF3A21BCD95725A4A;  // (pad, control) -> bool
+constexpr uint64_t nativeEngineRunning = 0xAE31E7DF9B5B132E;   // (vehicle) -> bool
+constexpr uint64_t nativeSpeedVector = 0x9A8D700A51CB7B0D;     // (entity, relative) -> m/s
+constexpr uint64_t nativeEntitySpeed = 0xD5037BA82E12416F;     // (entity) -> m/s
+
+constexpr int32_t controlPad = 2;
+constexpr int32_t controlHandbrake = 76;
+constexpr int32_t driverSeat = -1;
+
+// Game classes with a kind of their own; every other class is a car or motorcycle.
+constexpr int32_t classBicycle = 13;
+constexpr int32_t classBoat = 14;
+constexpr int32_t classHelicopter = 15;
+constexpr int32_t classPlane = 16;
+constexpr int32_t classTrain = 21;
+constexpr int32_t lastKnownClass = 21;
+
+// A stored gear of 0 is reverse; 9 and above are no gear the HUD can show.
+constexpr uint16_t firstInvalidGear = 9;
+
+// Work thinned out by the refresh count.
+constexpr uint32_t seatInterval = 10;
+constexpr uint32_t fallbackInterval = 100;
+
+// A value the game reports as NaN or infinite reads as the fallback.
+float finiteOr(float value, float fallback) {
+    return std::isfinite(value) ? value : fallback;
+}
+
+native::Vector3 worldVelocity() {
+    return native::call<native::Vector3>(nativeSpeedVector, sample.vehicle, false);
+}
+
+// Returns whether the engine runs. With the engine off the vehicle counts as standing.
+bool speedStep() {
+    sample.previousSpeed = sample.speed;
+    const bool running = native::call<bool>(nativeEngineRunning, sample.vehicle);
+    if (!running) {
+        sample.speed = 0.0f;
+        sample.verticalSpeed = 0.0f;
+        return false;
+    }
+    if (sample.vehicleKind == kindBoat) {
+        // Only the horizontal part: a boat riding a wave or a submarine diving is not
+        // going faster.
+        const native::Vector3 v = worldVelocity();
+        sample.speed = finiteOr(std::sqrt(v.x * v.x + v.y * v.y), 0.0f);
+        return true;
+    }
+    sample.speed = finiteOr(native::call<float>(nativeEntitySpeed, sample.vehicle), 0.0f);
+    if (sample.vehicleKind == kindPlane && profile.vertical != 0)
+        sample.verticalSpeed = finiteOr(worldVelocity().z, 0.0f);
+    return true;
+}
+
+void gearStep(bool engineRunning) {
+    const uint16_t raw = readCurrentGear(sample.vehicle);
+    int32_t gear = raw;
+    if (raw == 0 || raw >= firstInvalidGear) gear = engineRunning ? -1 : 0;
+    if (sample.neutralHint)
+        gear = 0;
+    else if (profile.neutral != 0 && sample.handbrakePressed)
+        gear = 0;
+    if (gear != sample.gear) {
+        // HUD: clearTextureSlot(gearDigits[sample.gear + 1], 0) takes the previous gear's
+        // image off the screen at once.
+        sample.gear = gear;
+    }
+}
+
+void telemetryPass() {
+    sample.handbrakePressed =
+        native::call<bool>(nativeControlPressed, controlPad, controlHandbrake);
+    if (profile.isEnabledIn(sample.vehicleKind) == 0) return;
+
+    sample.throttle = finiteOr(readThrottle(sample.vehicle), 0.0f);
+    const bool engineRunning = speedStep();
+    // HUD: stepVelocityNeedle.
+
+    if (sample.vehicleKind == kindPlane && profile.vertical != 0) {
+        // HUD: the vertical-speed needle step.
+    } else if (sample.vehicleKind == kindCar && profile.rpm != 0) {
+        sample.rpmFraction = engineRunning ? finiteOr(readEngineRpm(sample.vehicle), 0.0f) : 0.0f;
+        // HUD: stepRpmNeedle.
+        if (profile.gear != 0) {
+            gearStep(engineRunning);
+            // The hints read now show from the next refresh on.
+            readTransmissionHints();
+        }
+    }
+
+    if (hasFuelDecorator()) {
+        readFuelLevels();
+        // HUD: stepFuelNeedle.
+    }
+}
+
+}  // namespace
+
+void classifyVehicle(int32_t gameClass) {
+    switch (gameClass) {
+        case classBicycle:
+            sample.vehicleKind = kindBicycle;
+            break;
+        case classBoat:
+            sample.vehicleKind = kindBoat;
+            break;
+        case classHelicopter:
+        case classPlane:
+            sample.vehicleKind = kindPlane;
+            break;
+        case classTrain:
+            sample.vehicleKind = kindTrain;
+            break;
+        default:
+            sample.vehicleKind = kindCar;
+            break;
+    }
+    if (gameClass >= 0 && gameClass <= lastKnownClass) sample.vehicleClass = gameClass;
+}
+
+void sampleRefresh() {
+    sample.playerIndex = native::call<int32_t>(nativePlayerIndex);
+    sample.playerPed = native::call<int32_t>(nativePlayerPed);
+
+    // Getting out changes nothing but the handle: the fading HUD keeps the last values.
+    const int32_t inUse = native::call<int32_t>(nativeVehicleInUse, sample.playerPed);
+    if (inUse != sample.vehicle) {
+        sample.vehicle = inUse;
+        if (inUse != 0) {
+            sample.lastVehicle = inUse;
+            onVehicleChanged();
+        }
+    }
+
+    if (schedule.refreshCount % fallbackInterval == 0) {
+        if (sample.lastVehicle == 0) sample.lastVehicle = sample.vehicle;
+        // HUD: updateDayBrightness, the aspect ratio, computeLayout.
+    }
+
+    if (sample.vehicle == 0) return;
+
+    if (profile.dmg != 0) {
+        sample.engineHealth =
+            finiteOr(native::call<float>(nativeEngineHealth, sample.vehicle), 1000.0f);
+        // HUD: updateDamageTargets, stepDamageFlash.
+    }
+    if (schedule.refreshCount % seatInterval == 0) {
+        // HUD: testPrimaryColour when usePrimColor is on.
+        sample.isPassenger =
+            native::call<int32_t>(nativePedInSeat, sample.vehicle, driverSeat) != sample.playerPed;
+        // HUD: checkDialStepUp.
+    }
+
+    telemetryPass();
+    // Analytics: the acceleration-test step.
+}
+
+}  // namespace velquist

@@ -1,0 +1,66 @@
+#include "telemetry/vehicle_change.h"
+
+#include "core/process_texts.h"
+#include "host/native_call.h"
+#include "settings/brand_tables.h"
+#include "telemetry/sample_refresh.h"
+#include "telemetry/vehicle_sample.h"
+
+namespace velquist {
+
+namespace {
+
+constexpr uint64_t nativeEntityModel = 0x9F47B058362C84B5;   // (entity) -> model hash
+constexpr uint64_t nativeDisplayName = 0xB215AAC32D25D019;   // (model) -> label text
+constexpr uint64_t nativeVehicleClass = 0x29439776AAA00A62;  // (vehicle) -> class
+
+constexpr float intactEngineHealth = 1000.0f;
+
+// Back to the starting values of a new vehicle. neutralHint stays: the transmission mod
+// keeps its own gearbox state across vehicles.
+void resetSample() {
+    sample.speed = 0.0f;
+    sample.previousSpeed = 0.0f;
+    sample.verticalSpeed = 0.0f;
+    sample.rpmFraction = 0.0f;
+    sample.throttle = 0.0f;
+    sample.maxRpmThousands = 0.0f;
+    sample.gear = 0;
+    sample.handbrakePressed = false;
+    sample.shiftUpHint = false;
+    sample.shiftDownHint = false;
+    sample.engineHealth = intactEngineHealth;
+    for (float& level : sample.fuelLevels)
+        level = 1.0f;
+    // HUD: rpmNeedle and fuelNeedle back to their rest angle 0.75 turns; dialStep,
+    // fadeAlpha and damageLevel to 0; primaryColourAccepted to false.
+}
+
+}  // namespace
+
+std::string liveryFromLabel(const char* label) {
+    if (label == nullptr) return {};
+    size_t length = 0;
+    while (length < liveryMax && label[length] != '\0')
+        ++length;
+    return std::string(label, length);
+}
+
+int32_t brandIndexOf(const std::string& brand) {
+    for (size_t i = 0; i < texts.brandNames.size(); ++i)
+        if (texts.brandNames[i] == brand) return static_cast<int32_t>(i);
+    return 0;
+}
+
+void onVehicleChanged() {
+    resetSample();
+    const auto model = native::call<uint32_t>(nativeEntityModel, sample.vehicle);
+    texts.currentLivery = liveryFromLabel(native::call<const char*>(nativeDisplayName, model));
+    texts.currentBrand = readLiveryBrand(texts.currentLivery);
+    sample.brandIndex = brandIndexOf(texts.currentBrand);
+    sample.maxRpmSetting = readMaxRpm(texts.currentLivery);
+    sample.maxRpmThousands = static_cast<float>(sample.maxRpmSetting) * 0.1f;
+    classifyVehicle(native::call<int32_t>(nativeVehicleClass, sample.vehicle));
+}
+
+}  // namespace velquist
