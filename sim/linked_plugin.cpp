@@ -4,8 +4,10 @@
 
 #include "core/library_entry.h"
 #include "core/process_texts.h"
+#include "host/game_memory.h"
 #include "host/portable/portable_platform.h"
 #include "host/sim_host.h"
+#include "world/simulated_memory.h"
 
 namespace sim {
 
@@ -24,6 +26,11 @@ bool LinkedPlugin::load(const std::string& gameDir, std::string& /*error*/) {
     portable::config.tick = simulatedTick;
     portable::config.moduleFile = (dir / "Velquist.asi").string();
     host.dataFolder = portable::toPluginPath((dir / "Velquist").string()) + "\\";
+    // Static initialisation: the linked plug-in's static objects were built with the
+    // simulator's, before any game existed, so the entity-pool scan runs now, over the
+    // simulated game executable.
+    portable::config.mainImage = {memory.imageBase(), memory.imageSize()};
+    velquist::locateEntityPool();
     velquist::libraryEntry(&moduleToken, velquist::reasonProcessAttach);
     return true;
 }
@@ -32,6 +39,7 @@ void LinkedPlugin::unload() {
     velquist::libraryEntry(&moduleToken, velquist::reasonProcessDetach);
     // The library is gone: its process-wide texts are released.
     velquist::texts = velquist::ProcessTexts{};
+    velquist::gameMemory = velquist::GameMemory{};
 }
 
 }  // namespace sim

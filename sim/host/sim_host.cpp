@@ -3,6 +3,8 @@
 #include <cstring>
 #include <unordered_map>
 
+#include "world/world.h"
+
 namespace sim {
 
 Host host;
@@ -42,7 +44,10 @@ void NativeCall::returnVector(float x, float y, float z) {
 void runFrame() {
     host.frameTexts.clear();
     host.frameRects.clear();
+    // The game moves first; its scripts see the frame's world.
+    stepWorld(host.frameTime, host.gameVersion);
     if (host.coroutine && !host.coroutine->finished()) host.coroutine->resume();
+    noteHostEntry();
     host.tick += host.frameTime;
     ++host.frame;
 }
@@ -100,6 +105,7 @@ using sim::event;
 using sim::host;
 
 void scriptRegister(ModuleHandle module, ScriptFunction script) {
+    sim::noteHostEntry();
     event("register").field("what", "script");
     host.module = module;
     host.script = script;
@@ -107,26 +113,36 @@ void scriptRegister(ModuleHandle module, ScriptFunction script) {
 }
 
 void scriptUnregister(ModuleHandle /*module*/) {
+    sim::noteHostEntry();
     event("unregister").field("what", "script");
     host.script = nullptr;
     host.coroutine.reset();
 }
 
 void keyboardHandlerRegister(KeyboardHandler handler) {
+    sim::noteHostEntry();
     event("register").field("what", "keyboard");
     host.keyboard = handler;
 }
 
 void keyboardHandlerUnregister(KeyboardHandler handler) {
+    sim::noteHostEntry();
     event("unregister").field("what", "keyboard");
     if (host.keyboard == handler) host.keyboard = nullptr;
 }
 
-void scriptWait(uint32_t /*ms*/) { sim::Coroutine::yield(); }
+void scriptWait(uint32_t /*ms*/) {
+    sim::noteHostEntry();
+    sim::Coroutine::yield();
+}
 
-int getGameVersion() { return host.gameVersion; }
+int getGameVersion() {
+    sim::noteHostEntry();
+    return host.gameVersion;
+}
 
 int createTexture(const char* path) {
+    sim::noteHostEntry();
     sim::TextureEntry entry;
     entry.path = path ? path : "";
     entry.missing = !sim::fileExists(sim::hostPath(entry.path));
@@ -144,6 +160,7 @@ int createTexture(const char* path) {
 void drawTexture(int id, int index, int level, int time, float sizeX, float sizeY, float centerX,
                  float centerY, float posX, float posY, float rotation, float screenHeightScale,
                  float r, float g, float b, float a) {
+    sim::noteHostEntry();
     sim::DrawRecord d{id,   index, level, time,     sizeX,    sizeY,
                       centerX, centerY, posX, posY, rotation, screenHeightScale,
                       r,    g,     b,     a,        host.tick};
@@ -166,6 +183,7 @@ void drawTexture(int id, int index, int level, int time, float sizeX, float size
 }
 
 void nativeInit(uint64_t hash) {
+    sim::noteHostEntry();
     host.nativeHash = hash;
     host.nativeArgs.clear();
 }

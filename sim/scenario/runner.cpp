@@ -6,6 +6,7 @@
 
 #include "host/sim_host.h"
 #include "sim_files.h"
+#include "world/world_commands.h"
 
 namespace fs = std::filesystem;
 
@@ -126,6 +127,8 @@ bool Runner::execute(const Command& c, std::string& error) {
     } else if (c.name == "frames") {
         if (!ensureLoaded(error)) return false;
         for (uint32_t i = number(w[0]); i > 0; --i) runFrame();
+    } else if (isWorldCommand(c.name)) {
+        runWorldCommand(c);
     } else if (c.name == "unload") {
         if (loaded_) loader_.unload();
         loaded_ = false;

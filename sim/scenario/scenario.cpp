@@ -4,6 +4,8 @@
 #include <functional>
 #include <map>
 
+#include "world/world_commands.h"
+
 namespace sim {
 
 namespace {
@@ -113,14 +115,7 @@ const std::map<std::string, Check>& checks() {
 }
 
 // Commands of the scenario language that this simulator does not run yet.
-bool notYetSupported(const std::string& name) {
-    static const char* const names[] = {"daytime", "vehicle", "set",  "deco",  "undeco",
-                                        "enter",   "leave",   "player", "view", "hud",
-                                        "control", "drive",   "shot"};
-    for (const char* n : names)
-        if (name == n) return true;
-    return false;
-}
+bool notYetSupported(const std::string& name) { return name == "shot"; }
 
 }  // namespace
 
@@ -201,6 +196,7 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         commands.clear();
         return false;
     };
+    WorldCheck world;
     for (size_t i = 0; i < lines.size(); ++i) {
         const int lineNo = static_cast<int>(i + 1);
         std::string line = lines[i];
@@ -211,12 +207,17 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         c.line = lineNo;
         c.name = words[0];
         c.words.assign(words.begin() + 1, words.end());
-        auto it = checks().find(c.name);
-        if (it == checks().end()) {
-            if (notYetSupported(c.name)) return fail(lineNo, "not supported yet: " + c.name);
-            return fail(lineNo, "unknown command: " + c.name);
+        std::string problem;
+        if (isWorldCommand(c.name)) {
+            problem = checkWorldCommand(c, world);
+        } else {
+            auto it = checks().find(c.name);
+            if (it == checks().end()) {
+                if (notYetSupported(c.name)) return fail(lineNo, "not supported yet: " + c.name);
+                return fail(lineNo, "unknown command: " + c.name);
+            }
+            problem = it->second(c);
         }
-        const std::string problem = it->second(c);
         if (!problem.empty()) return fail(lineNo, problem);
         if (c.name == "file") {
             // The body is taken as written, comments and blanks included, up to a line

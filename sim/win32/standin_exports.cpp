@@ -6,6 +6,7 @@
 #include "host/script_hook.h"
 #include "sim_main.h"
 #include "win32/dll_plugin_loader.h"
+#include "world/simulated_memory.h"
 
 extern "C" {
 
@@ -30,7 +31,10 @@ void standinNativeInit(UINT64 hash) { shv::nativeInit(hash); }
 void standinNativePush64(UINT64 value) { shv::nativePush64(value); }
 PUINT64 standinNativeCall() { return reinterpret_cast<PUINT64>(shv::nativeCall()); }
 
-int velquistSimMain(int argc, char** argv) {
+// entityPoolVariable: the variable in the host program's image that the plug-in's scan
+// leads to; the simulated entity pool is published there.
+int velquistSimMain(int argc, char** argv, void** entityPoolVariable) {
+    sim::memory.usePoolVariable(entityPoolVariable);
     sim::DllPluginLoader loader;
     return sim::simMain(argc, argv, loader);
 }

@@ -1,0 +1,82 @@
+// The game's memory as the plug-in reads it: the entity pool (header, slot array,
+// generation bytes), one object per entity, and, for the linked plug-in, a main-module
+// image holding the instruction that leads to the pool's variable.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace sim {
+
+// Where the game build of a version keeps three fields of a vehicle object.
+struct VehicleLayout {
+    uint32_t gear = 0;      // unsigned 16-bit current gear
+    uint32_t rpm = 0;       // float, normalised engine rpm
+    uint32_t throttle = 0;  // float
+};
+VehicleLayout vehicleLayout(int gameVersion);
+
+struct Entity {
+    int32_t handle = 0;         // slot index << 8 | generation
+    uint8_t* object = nullptr;  // SimulatedMemory::objectSize bytes, page aligned
+};
+
+// A read of a watched object: which object, at which byte offset.
+struct ObjectRead {
+    const uint8_t* object = nullptr;
+    uint32_t offset = 0;
+};
+
+class SimulatedMemory {
+  public:
+    static constexpr int slotCount = 256;      // slot 0 stays free: handle 0 means none
+    static constexpr int32_t slotStride = 24;  // bytes per slot; the object's address at +8
+    static constexpr size_t objectSize = 0x900;
+
+    SimulatedMemory();
+    ~SimulatedMemory();
+    SimulatedMemory(const SimulatedMemory&) = delete;
+    SimulatedMemory& operator=(const SimulatedMemory&) = delete;
+
+    // The executable image the linked plug-in scans: the instruction at imagePatternAt,
+    // the pool variable at imageVariableAt, and a later copy of the instruction whose
+    // variable holds nothing.
+    const uint8_t* imageBase() const { return image_.data(); }
+    size_t imageSize() const { return image_.size(); }
+    static constexpr size_t imagePatternAt = 0x2345;
+    static constexpr size_t imageVariableAt = 0x8000;
+
+    // Publishes the pool's address in another variable as well (on Windows: the one in
+    // velquist-host.exe's own image, which the real plug-in finds).
+    void usePoolVariable(void** variable);
+
+    // Puts a new entity into the next free slot; false when the pool is full.
+    bool addEntity(Entity& out);
+
+    // While watching, every object faults on its first read after each arm(); the reads
+    // are noted and handed out by takeReads.
+    void watch(bool on);
+    bool watching() const { return watching_; }
+    void arm();
+    void disarm();
+    // Moves the noted reads into out (up to max) and returns how many.
+    size_t takeReads(ObjectRead* out, size_t max);
+
+  private:
+    static bool onFault(uintptr_t address);
+    void buildImage();
+
+    std::vector<uint8_t> image_;
+    alignas(8) uint8_t header_[24] = {};
+    std::vector<uint8_t> slots_;
+    std::vector<uint8_t> generations_;
+    std::vector<uint8_t*> objects_;  // by slot; null when free
+    int used_ = 1;                   // slots taken, slot 0 included
+    size_t objectBytes_ = 0;         // whole pages per object
+    bool watching_ = false;
+};
+
+extern SimulatedMemory memory;
+
+}  // namespace sim
