@@ -4,7 +4,9 @@
 #include "core/schedule.h"
 #include "host/platform.h"
 #include "menu/root_menu.h"
+#include "settings/brand_tables.h"
 #include "settings/general_settings.h"
+#include "settings/profile_settings.h"
 #include "telemetry/vehicle_change.h"
 
 namespace velquist {
@@ -18,11 +20,15 @@ constexpr int32_t functionKeyBase = 111;
 
 void startUp() {
     // Each step copes with missing files itself; the sequence always runs to its end.
-    // Steps whose subsystems are not built yet are absent here.
-    schedule.loadedProfile = general.actSetting;
-    // 7. The per-vehicle state and the current vehicle's livery, brand, maximum rpm and
-    // kind; no vehicle has been sampled yet.
-    onVehicleChanged();
+    // Steps whose subsystems are not built yet are marked by their number only.
+    // 1. help texts
+    // 2. general settings
+    schedule.loadedProfile = general.actSetting;  // 3. the profile now in memory
+    // 4. extended constants
+    loadBrandNames();    // 5. brand names
+    readProfile();       // 6. active profile, display values and layout
+    onVehicleChanged();  // 7. per-vehicle reset, livery, brand, max rpm, kind (no vehicle yet)
+    // 8. HUD textures, 9. brand logo textures
 }
 
 void mainLoopPass() {
