@@ -3,11 +3,13 @@
 #include "core/key_state.h"
 #include "core/process_texts.h"
 #include "core/schedule.h"
+#include "host/game_memory.h"
 #include "host/portable/portable_platform.h"
 #include "host/script_hook.h"
 #include "hud/display_settings.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
+#include "telemetry/vehicle_sample.h"
 
 namespace testing_host {
 
@@ -24,6 +26,8 @@ void reset() {
     velquist::profile = velquist::ProfileSettings{};
     velquist::display = velquist::DisplaySettings{};
     velquist::layout = velquist::Layout{};
+    velquist::sample = velquist::VehicleSample{};
+    velquist::gameMemory = velquist::GameMemory{};
 }
 
 }  // namespace testing_host
@@ -50,6 +54,13 @@ void nativeInit(uint64_t hash) { host.pending = {hash, {}}; }
 void nativePush64(uint64_t value) { host.pending.args.push_back(value); }
 uint64_t* nativeCall() {
     host.natives.push_back(host.pending);
+    auto answer = host.answers.find(host.pending.hash);
+    if (answer != host.answers.end()) {
+        static uint64_t answered[4];
+        for (uint64_t& slot : answered) slot = 0;
+        answer->second(host.pending, answered);
+        return answered;
+    }
     return host.result;
 }
 

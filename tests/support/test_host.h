@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,11 +24,15 @@ struct TestHost {
     std::vector<NativeRecord> natives;   // every native call, in order
     NativeRecord pending;
     uint64_t result[4] = {};             // what the next native calls return
+    // Natives answered by a function of their call instead of `result`: it fills the
+    // zeroed result slots.
+    std::map<uint64_t, std::function<void(const NativeRecord&, uint64_t* result)>> answers;
 };
 
 extern TestHost host;
 
-// Fresh host and fresh plug-in state (key table, schedule, settings, texts).
+// Fresh host and fresh plug-in state (key table, schedule, settings, texts, vehicle
+// sample, game memory).
 void reset();
 
 }  // namespace testing_host

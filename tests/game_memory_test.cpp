@@ -1,0 +1,183 @@
+// Game memory access: the entity-pool scan over an image, and the gear, rpm and throttle
+// readers over a crafted pool.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "host/game_memory.h"
+#include "host/portable/portable_platform.h"
+#include "support/crafted_pool.h"
+#include "support/test_host.h"
+
+using namespace velquist;
+using testing_host::CraftedPool;
+using testing_host::host;
+
+namespace {
+
+constexpr uint8_t filler = 0x90;
+
+void putInstruction(std::vector<uint8_t>& image, size_t at, int32_t displacement) {
+    std::memcpy(image.data() + at, entityPoolPattern, entityPoolPatternSize);
+    std::memcpy(image.data() + at + 3, &displacement, sizeof displacement);
+}
+
+uintptr_t scan(const std::vector<uint8_t>& image, size_t size) {
+    return findEntityPool({image.data(), size});
+}
+
+uintptr_t at(const std::vector<uint8_t>& image, size_t offset) {
+    return reinterpret_cast<uintptr_t>(image.data()) + offset;
+}
+
+class GameMemory : public ::testing::Test {
+  protected:
+    void SetUp() override { testing_host::reset(); }
+};
+
+using EntityPoolScanTest = GameMemory;
+using VehicleFieldReadTest = GameMemory;
+
+TEST_F(EntityPoolScanTest, FirstMatchPlusSevenPlusItsDisplacement) {
+    std::vector<uint8_t> image(256, filler);
+    putInstruction(image, 40, 100);
+    putInstruction(image, 120, 0);
+    EXPECT_EQ(scan(image, image.size()), at(image, 40 + 7 + 100));
+}
+
+TEST_F(EntityPoolScanTest, DisplacementIsSigned) {
+    std::vector<uint8_t> image(256, filler);
+    putInstruction(image, 40, -30);
+    EXPECT_EQ(scan(image, image.size()), at(image, 40 + 7 - 30));
+}
+
+TEST_F(EntityPoolScanTest, EveryFixedByteMustMatch) {
+    for (int i = 0; i < entityPoolPatternSize; ++i) {
+        if (entityPoolMask[i] == '?') continue;
+        std::vector<uint8_t> image(64, filler);
+        putInstruction(image, 10, 4);
+        image[10 + static_cast<size_t>(i)] ^= 0x01;
+        EXPECT_EQ(scan(image, image.size()), 0u) << "byte " << i;
+    }
+}
+
+TEST_F(EntityPoolScanTest, InstructionEndingAtTheLastByteMatches) {
+    std::vector<uint8_t> image(64, filler);
+    putInstruction(image, 50, 0);
+    EXPECT_EQ(scan(image, 64), at(image, 57));
+}
+
+TEST_F(EntityPoolScanTest, InstructionOverlappingTheEndIsNoMatch) {
+    // The buffer goes on, but the image ends one byte before the instruction does.
+    std::vector<uint8_t> buffer(80, filler);
+    putInstruction(buffer, 50, 0);
+    EXPECT_EQ(scan(buffer, 63), 0u);
+    EXPECT_EQ(scan(buffer, 13), 0u);
+    EXPECT_EQ(findEntityPool({nullptr, 4096}), 0u);
+}
+
+TEST_F(EntityPoolScanTest, LocatorScansTheMainModuleImage) {
+    std::vector<uint8_t> image(128, filler);
+    putInstruction(image, 3, 16);
+    platform::portable::config.mainImage = {image.data(), image.size()};
+    locateEntityPool();
+    EXPECT_EQ(gameMemory.entityPool, at(image, 3 + 7 + 16));
+
+    platform::portable::config.mainImage = {};
+    locateEntityPool();
+    EXPECT_EQ(gameMemory.entityPool, 0u);
+}
+
+struct VersionOffsets {
+    int version;
+    uint32_t gear, rpm, throttle;
+};
+
+TEST_F(VehicleFieldReadTest, OffsetsFollowTheGameVersion) {
+    const VersionOffsets table[] = {{-1, 0x792, 0x7C4, 0x7D4}, {3, 0x792, 0x7C4, 0x7D4},
+                                    {4, 0x7A2, 0x7D4, 0x7E4},  {25, 0x7A2, 0x7D4, 0x7E4},
+                                    {26, 0x7C2, 0x7F4, 0x804}, {30, 0x7C2, 0x7F4, 0x804}};
+    CraftedPool pool;
+    pool.install();
+    const int32_t handle = pool.addObject(3, 0x2A);
+    for (const VersionOffsets& t : table) {
+        // Anything but the right offset reads garbage.
+        pool.fill(3, 0x780, 0x810, 0xFF);
+        pool.put<uint16_t>(3, t.gear, 4);
+        pool.put<float>(3, t.rpm, 0.625f);
+        pool.put<float>(3, t.throttle, 0.25f);
+        host.gameVersion = t.version;
+        EXPECT_EQ(readCurrentGear(handle), 4) << "version " << t.version;
+        EXPECT_EQ(readEngineRpm(handle), 0.625f) << "version " << t.version;
+        EXPECT_EQ(readThrottle(handle), 0.25f) << "version " << t.version;
+    }
+}
+
+TEST_F(VehicleFieldReadTest, SlotsLieOneStrideApart) {
+    CraftedPool pool;
+    pool.install();
+    const int32_t a = pool.addObject(2, 7);
+    const int32_t b = pool.addObject(9, 7);
+    pool.put<uint16_t>(2, 0x7C2, 2);
+    pool.put<uint16_t>(9, 0x7C2, 6);
+    EXPECT_EQ(readCurrentGear(a), 2);
+    EXPECT_EQ(readCurrentGear(b), 6);
+}
+
+TEST_F(VehicleFieldReadTest, GenerationWithTheTopBitSetNeverResolves) {
+    CraftedPool pool;
+    pool.install();
+    pool.addObject(5, 0x85);
+    pool.put<uint16_t>(5, 0x7C2, 3);
+    pool.put<float>(5, 0x7F4, 0.5f);
+    EXPECT_EQ(readCurrentGear(5 << 8 | 0x85), 0);
+    EXPECT_EQ(readCurrentGear(5 << 8 | 0x05), 0);  // the low bits alone do not make it
+    EXPECT_EQ(readEngineRpm(5 << 8 | 0x85), 0.0f);
+}
+
+TEST_F(VehicleFieldReadTest, HandlesThatDoNotResolveReadZero) {
+    CraftedPool pool;
+    pool.install();
+    const int32_t handle = pool.addObject(4, 0x11);
+    pool.put<uint16_t>(4, 0x7C2, 5);
+    pool.put<float>(4, 0x804, 0.9f);
+    ASSERT_EQ(readCurrentGear(handle), 5);
+
+    EXPECT_EQ(readCurrentGear(4 << 8 | 0x12), 0);  // stale generation
+    EXPECT_EQ(readCurrentGear(-handle), 0);        // before the pool's arrays
+    pool.dropObject(4);
+    EXPECT_EQ(readCurrentGear(handle), 0);
+    EXPECT_EQ(readThrottle(handle), 0.0f);
+}
+
+TEST_F(VehicleFieldReadTest, NoPoolReadsZero) {
+    CraftedPool pool;
+    const int32_t handle = pool.addObject(1, 1);
+    pool.put<uint16_t>(1, 0x7C2, 2);
+    EXPECT_EQ(readCurrentGear(handle), 0);  // the scan found nothing
+
+    uint64_t emptyVariable = 0;
+    gameMemory.entityPool = reinterpret_cast<uintptr_t>(&emptyVariable);
+    EXPECT_EQ(readCurrentGear(handle), 0);
+    EXPECT_EQ(readEngineRpm(handle), 0.0f);
+    EXPECT_EQ(readThrottle(handle), 0.0f);
+}
+
+TEST_F(VehicleFieldReadTest, ScanLeadsToTheVariableAndThePool) {
+    CraftedPool pool;
+    const int32_t handle = pool.addObject(6, 0x33);
+    pool.put<uint16_t>(6, 0x7A2, 7);
+    host.gameVersion = 10;
+    // The variable lies in the image, after the instruction, as in the game's executable.
+    std::vector<uint8_t> image(512, filler);
+    const size_t variableAt = 400;
+    const uint64_t header = pool.header();
+    std::memcpy(image.data() + variableAt, &header, sizeof header);
+    putInstruction(image, 101, static_cast<int32_t>(variableAt - (101 + 7)));
+    platform::portable::config.mainImage = {image.data(), image.size()};
+    locateEntityPool();
+    EXPECT_EQ(readCurrentGear(handle), 7);
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+// A small game for telemetry unit tests: the natives of the player, the vehicles and
+// their decorators answered from plain fields through the test host, and the vehicles'
+// gear, rpm and throttle kept in a crafted entity pool.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "support/crafted_pool.h"
+
+namespace testing_host {
+
+struct FakeVehicle {
+    int slot = 0;  // slot of the crafted pool; the handle follows from it
+    uint32_t model = 0;
+    const char* label = "";  // null: the display-name native answers null
+    int32_t vehicleClass = 0;
+    float speed = 0.0f;      // m/s
+    float velocity[3] = {};  // m/s
+    bool engine = true;
+    float health = 1000.0f;
+    int32_t driver = 0;  // ped in the driver seat
+    std::map<std::string, float> floatDecorators;
+    std::map<std::string, int32_t> intDecorators;
+};
+
+class FakeGame {
+  public:
+    // Answers the natives through the test host and installs the pool; call after
+    // testing_host::reset().
+    FakeGame();
+
+    int32_t playerIndex = 7;
+    int32_t ped = 0x0101;
+    int32_t inUse = 0;  // handle of the vehicle the ped is using
+    bool handbrake = false;
+
+    // Adds a vehicle with the player driving; returns its handle.
+    int32_t add(const FakeVehicle& v);
+    FakeVehicle& vehicle(int32_t handle) { return vehicles_[handle]; }
+
+    // The raw gear, rpm and throttle of the vehicle object, at the running version's offsets.
+    void setMemory(int32_t handle, uint16_t gear, float rpm, float throttle);
+
+    // How often the native was called since the last clearCalls.
+    int calls(uint64_t hash) const;
+    void clearCalls();
+
+  private:
+    CraftedPool pool_;
+    std::map<int32_t, FakeVehicle> vehicles_;
+};
+
+}  // namespace testing_host
