@@ -1,8 +1,12 @@
 // The scenario language's reader and the trace's value formats, called directly.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "scenario/scenario.h"
 #include "trace/trace.h"
+#include "world/world_commands.h"
 
 using namespace sim;
 
@@ -60,10 +64,66 @@ TEST(ScenarioReader, LaterFaultStopsEverythingBeforeIt) {
     EXPECT_EQ(parseError("run 100\nunload\nunload now\n"), "s.scn:3: unexpected word: now");
 }
 
-TEST(ScenarioReader, WorldCommandsAreNotSupportedYet) {
-    EXPECT_EQ(parseError("vehicle adder label=ADDER class=7\n"),
-              "s.scn:1: not supported yet: vehicle");
+TEST(ScenarioReader, ShotIsNotSupportedYet) {
     EXPECT_EQ(parseError("shot a.png\n"), "s.scn:1: not supported yet: shot");
+}
+
+TEST(WorldCommandReader, EveryWorldCommandReads) {
+    const auto cmds = parseOk(
+        "vehicle adder label=ADDER class=7\n"
+        "vehicle boat label=null class=14 model=0xFFFFFFFF\n"
+        "set adder speed=nan vel=1,-2.5,inf engine=1 health=-inf gear=65535 rpm=0.5 "
+        "throttle=1e-3 colour=0,128,255 driver=other\n"
+        "deco adder CokeInPossession=0.5\ndeco adder hunt_score=-2\nundeco adder hunt_score\n"
+        "enter adder seat=passenger\nleave\nenter boat\n"
+        "player exists=0 control=1 dead=1 arrested=0 phone=1 index=-4\n"
+        "view 4\nhud 6 shown\ncontrol 76 pressed\ncontrol 107 disabled\ndaytime 23 59\n"
+        "drive adder throttle=1 brake=0.25\ndrive adder off\n");
+    EXPECT_EQ(cmds.size(), 17u);
+}
+
+TEST(WorldCommandReader, FaultsNameFileAndLine) {
+    EXPECT_EQ(parseError("vehicle adder label=ADDER\n"), "s.scn:1: vehicle needs class=");
+    EXPECT_EQ(parseError("vehicle adder class=7\n"), "s.scn:1: vehicle needs label=");
+    EXPECT_EQ(parseError("vehicle adder label=A class=seven\n"), "s.scn:1: bad class: seven");
+    EXPECT_EQ(parseError("vehicle a label=A class=1\nvehicle a label=A class=1\n"),
+              "s.scn:2: vehicle defined twice: a");
+    EXPECT_EQ(parseError("vehicle a label=A class=1 model=5\nvehicle b label=B class=1 model=5\n"),
+              "s.scn:2: model 0x00000005 already has another label");
+    EXPECT_EQ(parseError("vehicle a label=A class=1 colour=1\n"),
+              "s.scn:1: unknown option of vehicle: colour");
+    EXPECT_EQ(parseError("set ghost speed=1\n"), "s.scn:1: no such vehicle: ghost");
+    EXPECT_EQ(parseError("enter a\nvehicle a label=A class=1\n"), "s.scn:1: no such vehicle: a");
+    const std::string car = "vehicle a label=A class=1\n";
+    EXPECT_EQ(parseError(car + "set a speed=fast\n"), "s.scn:2: bad speed: fast");
+    EXPECT_EQ(parseError(car + "set a speed=NaN\n"), "s.scn:2: bad speed: NaN");
+    EXPECT_EQ(parseError(car + "set a gear=65536\n"), "s.scn:2: gear out of range 0..65535: 65536");
+    EXPECT_EQ(parseError(car + "set a colour=1,2\n"), "s.scn:2: bad colour (r,g,b): 1,2");
+    EXPECT_EQ(parseError(car + "set a engine=2\n"), "s.scn:2: engine out of range 0..1: 2");
+    EXPECT_EQ(parseError(car + "set a driver=nobody\n"),
+              "s.scn:2: expected driver=player, other or none: nobody");
+    EXPECT_EQ(parseError(car + "deco a fuel=0.5.1\n"), "s.scn:2: bad decorator value: 0.5.1");
+    EXPECT_EQ(parseError(car + "enter a seat=roof\n"),
+              "s.scn:2: expected seat=driver or seat=passenger: seat=roof");
+    EXPECT_EQ(parseError("player alive=1\n"), "s.scn:1: unknown option of player: alive");
+    EXPECT_EQ(parseError("hud 6 visible\n"), "s.scn:1: expected shown, hidden: visible");
+    EXPECT_EQ(parseError("daytime 24 0\n"), "s.scn:1: hours out of range 0..23: 24");
+    EXPECT_EQ(parseError(car + "drive a throttle=1.5\n"),
+              "s.scn:2: throttle out of range 0..1: 1.5");
+    EXPECT_EQ(parseError(car + "drive a throttle=nan\n"), "s.scn:2: bad throttle: nan");
+    EXPECT_EQ(parseError(car + "drive a brake=1\n"), "s.scn:2: drive needs throttle= or off");
+    EXPECT_EQ(parseError("leave now\n"), "s.scn:1: unexpected word: now");
+}
+
+TEST(WorldCommandReader, FloatSpellings) {
+    EXPECT_TRUE(std::isnan(*parseFloat("nan")));
+    EXPECT_EQ(*parseFloat("-inf"), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(*parseFloat("+2.5"), 2.5f);
+    EXPECT_EQ(*parseFloat("1e-3"), 0.001f);
+    EXPECT_FALSE(parseFloat("infinity"));
+    EXPECT_FALSE(parseFloat("1e99"));
+    EXPECT_FALSE(parseFloat(""));
+    EXPECT_FALSE(parseFloat("0x10"));
 }
 
 TEST(ScenarioReader, KeyNames) {

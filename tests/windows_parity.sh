@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs every scenario of tests/scenarios through velquist-sim and, under Wine, through
 # velquist-host.exe with the real Velquist.asi; the two traces must be equal.
+# A scenario whose first lines hold "# options: ..." runs with those command-line options
+# on both sides (for example --memory).
 # usage: windows_parity.sh VELQUIST_SIM WINDOWS_BIN_DIR SCENARIO_DIR WINE_PREFIX
 set -u
 sim=$1 winbin=$2 scenarios=$3 prefix=$4
@@ -15,10 +17,13 @@ failed=0 count=0
 for scn in "$scenarios"/*.scn; do
   name=$(basename "$scn" .scn)
   count=$((count + 1))
-  "$sim" run "$scn" --trace "$work/$name.linux.jsonl" 2>"$work/$name.linux.err"
+  options=$(sed -n 's/^# *options: *//p' "$scn" | head -n 1)
+  # shellcheck disable=SC2086 # the options are words
+  "$sim" run "$scn" --trace "$work/$name.linux.jsonl" $options 2>"$work/$name.linux.err"
   linux_rc=$?
   wine "$winbin/velquist-host.exe" run "$(winepath -w "$scn" 2>/dev/null)" \
-    --trace "$(winepath -w "$work/$name.windows.jsonl" 2>/dev/null)" 2>"$work/$name.windows.err"
+    --trace "$(winepath -w "$work/$name.windows.jsonl" 2>/dev/null)" $options \
+    2>"$work/$name.windows.err"
   windows_rc=$?
   if [ "$linux_rc" != "$windows_rc" ]; then
     echo "FAIL $name: exit status $linux_rc (velquist-sim) but $windows_rc (velquist-host.exe)"

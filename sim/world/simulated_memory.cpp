@@ -66,9 +66,19 @@ SimulatedMemory::SimulatedMemory()
 }
 
 SimulatedMemory::~SimulatedMemory() {
+    clear();
+}
+
+void SimulatedMemory::clear() {
     disarm();
-    for (uint8_t* object : objects_)
-        freePages(object, objectBytes_);
+    for (int slot = 1; slot < slotCount; ++slot) {
+        const auto i = static_cast<size_t>(slot);
+        freePages(objects_[i], objectBytes_);
+        objects_[i] = nullptr;
+        generations_[i] = static_cast<uint8_t>(0x80 | generationOf(slot));
+        put64(slots_.data() + i * slotStride + 8, nullptr);
+    }
+    used_ = 1;
 }
 
 void SimulatedMemory::buildImage() {

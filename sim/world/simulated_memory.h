@@ -53,6 +53,8 @@ class SimulatedMemory {
 
     // Puts a new entity into the next free slot; false when the pool is full.
     bool addEntity(Entity& out);
+    // Frees every entity: the pool as at the start.
+    void clear();
 
     // While watching, every object faults on its first read after each arm(); the reads
     // are noted and handed out by takeReads.

@@ -63,6 +63,12 @@ void createWorld() {
     world.otherPed = other.handle;
 }
 
+void resetWorld() {
+    world = World{};
+    memory.clear();
+    createWorld();
+}
+
 Vehicle* vehicleNamed(const std::string& name) {
     for (auto& v : world.vehicles)
         if (v->name == name) return v.get();

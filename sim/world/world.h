@@ -81,6 +81,8 @@ constexpr int maxVehicles = SimulatedMemory::slotCount - 3;
 
 // Creates the peds in the pool; run once before the first world command.
 void createWorld();
+// A fresh world and an empty pool (for tests that share one process).
+void resetWorld();
 
 Vehicle* vehicleNamed(const std::string& name);
 Vehicle* vehicleWithHandle(int32_t handle);

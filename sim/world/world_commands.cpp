@@ -122,7 +122,7 @@ struct VehicleArgs {
 };
 
 std::string readVehicle(const Command& c, VehicleArgs& a) {
-    std::string e = wantCount(c, 3, 4);
+    std::string e = wantCount(c, 1, 4);
     if (!e.empty()) return e;
     a.name = c.words[0];
     if (a.name.find('=') != std::string::npos) return "bad vehicle name: " + a.name;
