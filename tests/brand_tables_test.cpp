@@ -51,7 +51,7 @@ TEST_F(BrandTablesTest, BrandNamesComeByIndexWithGapsReadingEmpty) {
     EXPECT_EQ(texts.brandNames[8], "Eight");
     EXPECT_EQ(texts.brandNames[99], "Last");
     EXPECT_EQ(std::count(texts.brandNames.begin(), texts.brandNames.end(), "Beyond"), 0);
-    EXPECT_EQ(std::count(texts.brandNames.begin(), texts.brandNames.end(), "Empty"), 95);
+    EXPECT_EQ(std::count(texts.brandNames.begin(), texts.brandNames.end(), "Empty"), 96);
 
     // A reload takes the file as it now stands: a removed brand is Empty again.
     folder->write("settingsBrands.ini", "[BRAND]\nbrand0=Generic\n");

@@ -30,8 +30,8 @@ class Profile : public ::testing::Test {
     std::optional<testing_host::GameFolder> folder;
 };
 
-using ProfileReadTest = Profile;
-using ProfileWriteTest = Profile;
+using ReadProfileTest = Profile;
+using WriteProfileTest = Profile;
 
 std::string expectedFile(const char* name) {
     std::ifstream in(std::string(VELQUIST_TEST_EXPECTED) + "/" + name, std::ios::binary);
@@ -48,7 +48,7 @@ std::vector<int32_t> profileValues() {
     return out;
 }
 
-TEST_F(ProfileReadTest, NoFileGivesEveryDefaultAndCreatesNothing) {
+TEST_F(ReadProfileTest, NoFileGivesEveryDefaultAndCreatesNothing) {
     for (const ProfileKey& row : profileKeys)
         profile.*row.field = 7777;
     readNumber(1);
@@ -68,7 +68,7 @@ TEST_F(ProfileReadTest, NoFileGivesEveryDefaultAndCreatesNothing) {
     EXPECT_FALSE(folder->exists("settings1.ini"));
 }
 
-TEST_F(ProfileReadTest, UnitsOfCarsBicyclesAndTrainsStopAtKmh) {
+TEST_F(ReadProfileTest, UnitsOfCarsBicyclesAndTrainsStopAtKmh) {
     folder->write("settings1.ini",
                   "[UNITS]\nbicUnit=2\nboaUnit=2\ncarUnit=2\nplaUnit=2\ntraUnit=0\n");
     readNumber(1);
@@ -79,7 +79,7 @@ TEST_F(ProfileReadTest, UnitsOfCarsBicyclesAndTrainsStopAtKmh) {
     EXPECT_EQ(profile.traUnit, 0);
 }
 
-TEST_F(ProfileReadTest, RangeEdgesAreInclusiveAndEachKeyFallsBackAlone) {
+TEST_F(ReadProfileTest, RangeEdgesAreInclusiveAndEachKeyFallsBackAlone) {
     folder->write("settings1.ini",
                   "[OPTICS]\nalphaFrontMax=29\nalphaBackMax=0\nalphaBrand=100\n"
                   "[PLACEMENT]\nhudSize=150\nmainOffsetX=1001\nmainOffsetY=0\n"
@@ -99,7 +99,7 @@ TEST_F(ProfileReadTest, RangeEdgesAreInclusiveAndEachKeyFallsBackAlone) {
     EXPECT_EQ(profile.ledsOffsetX, 0);
 }
 
-TEST_F(ProfileReadTest, KeysAreReadFromTheirOwnSection) {
+TEST_F(ReadProfileTest, KeysAreReadFromTheirOwnSection) {
     // hudSize under the wrong section is not the profile's hudSize.
     folder->write("settings1.ini", "[OPTICS]\nhudSize=150\n[PLACEMENT]\nrpm=2\n");
     readNumber(1);
@@ -107,7 +107,7 @@ TEST_F(ProfileReadTest, KeysAreReadFromTheirOwnSection) {
     EXPECT_EQ(profile.rpm, 1);
 }
 
-TEST_F(ProfileReadTest, ReadsTheFileOfTheActiveProfile) {
+TEST_F(ReadProfileTest, ReadsTheFileOfTheActiveProfile) {
     folder->write("settings1.ini", "[PLACEMENT]\nhudSize=50\n");
     folder->write("settings3.ini", "[PLACEMENT]\nhudSize=150\n");
     readNumber(3);
@@ -118,7 +118,7 @@ TEST_F(ProfileReadTest, ReadsTheFileOfTheActiveProfile) {
     EXPECT_EQ(profile.hudSize, 50);
 }
 
-TEST_F(ProfileReadTest, DerivesTheDisplayValuesAndTheLayout) {
+TEST_F(ReadProfileTest, DerivesTheDisplayValuesAndTheLayout) {
     folder->write("settings1.ini",
                   "[PLACEMENT]\nhudSize=100\nmainOffsetX=500\nmainOffsetY=250\n"
                   "[SPEEDFACTOR]\ncarFactor=150\n");
@@ -130,14 +130,14 @@ TEST_F(ProfileReadTest, DerivesTheDisplayValuesAndTheLayout) {
     EXPECT_FLOAT_EQ(layout.spriteSize, 0.2f);
 }
 
-TEST_F(ProfileWriteTest, DefaultsWrittenIntoAnEmptyFolderGiveTheExpectedFile) {
+TEST_F(WriteProfileTest, DefaultsWrittenIntoAnEmptyFolderGiveTheExpectedFile) {
     writeProfile(1);
     const std::string expected = expectedFile("settings_defaults.ini");
     ASSERT_FALSE(expected.empty());
     EXPECT_EQ(folder->read("settings1.ini"), expected);
 }
 
-TEST_F(ProfileWriteTest, WrittenValuesReadBackTheSame) {
+TEST_F(WriteProfileTest, WrittenValuesReadBackTheSame) {
     // A value other than the default for every key; the range ends where they differ.
     for (const ProfileKey& row : profileKeys)
         profile.*row.field = row.minimum != row.defaultValue ? row.minimum : row.maximum;
@@ -151,7 +151,7 @@ TEST_F(ProfileWriteTest, WrittenValuesReadBackTheSame) {
     EXPECT_FALSE(folder->exists("settings1.ini"));
 }
 
-TEST_F(ProfileWriteTest, HandEditedFileKeepsItsOwnLinesAndKeys) {
+TEST_F(WriteProfileTest, HandEditedFileKeepsItsOwnLinesAndKeys) {
     folder->write("settings1.ini",
                   "; my settings for the night\n"
                   "[PLACEMENT]\n"
@@ -180,7 +180,7 @@ TEST_F(ProfileWriteTest, HandEditedFileKeepsItsOwnLinesAndKeys) {
         EXPECT_NE(out.find(std::string(row.key) + "="), std::string::npos) << row.key;
 }
 
-TEST_F(ProfileWriteTest, ProfileNumberOutsideOneToThreeWritesNothing) {
+TEST_F(WriteProfileTest, ProfileNumberOutsideOneToThreeWritesNothing) {
     writeProfile(0);
     writeProfile(4);
     writeProfile(-1);
