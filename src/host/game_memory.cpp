@@ -26,6 +26,9 @@ T load(uintptr_t address) {
     return value;
 }
 
+// The scan looks for the first byte on its own before it compares the rest.
+static_assert(entityPoolMask[0] == 'x');
+
 bool matchesAt(const uint8_t* at) {
     for (int i = 0; i < entityPoolPatternSize; ++i)
         if (entityPoolMask[i] == 'x' && at[i] != entityPoolPattern[i]) return false;
@@ -65,9 +68,13 @@ VehicleFieldOffsets vehicleFieldOffsets(int gameVersion) {
 uintptr_t findEntityPool(platform::ImageRange image) {
     if (image.base == nullptr || image.size < static_cast<size_t>(entityPoolPatternSize)) return 0;
     // The last start at which all 14 bytes still lie inside the image.
-    const size_t lastStart = image.size - entityPoolPatternSize;
-    for (size_t start = 0; start <= lastStart; ++start) {
-        const uint8_t* match = image.base + start;
+    const uint8_t* const last = image.base + (image.size - entityPoolPatternSize);
+    for (const uint8_t* match = image.base; match <= last; ++match) {
+        // Jump to the next candidate for the first byte; the rest is compared in full.
+        const auto* next = static_cast<const uint8_t*>(
+            std::memchr(match, entityPoolPattern[0], static_cast<size_t>(last - match) + 1));
+        if (next == nullptr) break;
+        match = next;
         if (!matchesAt(match)) continue;
         int32_t displacement;
         std::memcpy(&displacement, match + displacementAt, sizeof displacement);
