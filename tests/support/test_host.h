@@ -22,7 +22,13 @@ struct TestHost {
     std::vector<NativeRecord> natives;   // every native call, in order
     NativeRecord pending;
     uint64_t result[4] = {};             // what the next native calls return
+    int screenWidth = 1920;              // px, answered to the screen-resolution native
+    int screenHeight = 1080;             // px
+    std::vector<int> pressedControls;    // controls of pad 2 that read as pressed
+    std::vector<std::string> addedTexts; // every text added to a display text, notification
+                                         // or subtitle, copied when it was passed
 };
+
 
 extern TestHost host;
 
