@@ -24,8 +24,11 @@ std::string formatValue(ItemKind kind, const int32_t* value) {
         }
         case ItemKind::action:
             return "<do>";
-        case ItemKind::functionKey:
-            return "F" + intToText(v);
+        case ItemKind::functionKey: {
+            std::string text = "F";
+            text += intToText(v);
+            return text;
+        }
         case ItemKind::unit: {
             static const char* const words[] = {"MPH", "KM/H", "KNOTS", "M/S"};
             return wordFor(words, v);
