@@ -1,5 +1,7 @@
 #include "support/test_host.h"
 
+#include <cstring>
+
 #include "core/key_state.h"
 #include "core/process_texts.h"
 #include "core/schedule.h"
@@ -53,6 +55,9 @@ void drawTexture(int, int, int, int, float, float, float, float, float, float, f
 void nativeInit(uint64_t hash) { host.pending = {hash, {}}; }
 void nativePush64(uint64_t value) { host.pending.args.push_back(value); }
 uint64_t* nativeCall() {
+    constexpr uint64_t getActiveScreenResolution = 0x873C9F3104101DD3;
+    constexpr uint64_t isControlPressed = 0xF3A21BCD95725A4A;
+    constexpr uint64_t addTextComponent = 0x6C188BE134E074AA;
     host.natives.push_back(host.pending);
     auto answer = host.answers.find(host.pending.hash);
     if (answer != host.answers.end()) {
@@ -60,6 +65,18 @@ uint64_t* nativeCall() {
         for (uint64_t& slot : answered) slot = 0;
         answer->second(host.pending, answered);
         return answered;
+    }
+    const std::vector<uint64_t>& args = host.pending.args;
+    if (host.pending.hash == getActiveScreenResolution && args.size() == 2) {
+        *reinterpret_cast<int*>(static_cast<uintptr_t>(args[0])) = host.screenWidth;
+        *reinterpret_cast<int*>(static_cast<uintptr_t>(args[1])) = host.screenHeight;
+    } else if (host.pending.hash == isControlPressed && args.size() == 2) {
+        bool pressed = false;
+        for (int c : host.pressedControls) pressed |= static_cast<uint64_t>(c) == args[1];
+        host.result[0] = pressed ? 1 : 0;
+    } else if (host.pending.hash == addTextComponent && args.size() == 1) {
+        const char* text = reinterpret_cast<const char*>(static_cast<uintptr_t>(args[0]));
+        host.addedTexts.emplace_back(text ? text : "");
     }
     return host.result;
 }

@@ -24,6 +24,11 @@ struct TestHost {
     std::vector<NativeRecord> natives;   // every native call, in order
     NativeRecord pending;
     uint64_t result[4] = {};             // what the next native calls return
+    int screenWidth = 1920;              // px, answered to the screen-resolution native
+    int screenHeight = 1080;             // px
+    std::vector<int> pressedControls;    // controls of pad 2 that read as pressed
+    std::vector<std::string> addedTexts; // every text added to a display text, notification
+                                         // or subtitle, copied when it was passed
     // Natives answered by a function of their call instead of `result`: it fills the
     // zeroed result slots.
     std::map<uint64_t, std::function<void(const NativeRecord&, uint64_t* result)>> answers;
