@@ -30,6 +30,11 @@ void disableMenuControls() {
 }
 
 void frameStep() {
+    frameWork();
+    shv::scriptWait(0);
+}
+
+void frameWork() {
     if (schedule.menuOpen) disableMenuControls();
     if (schedule.modEnabled != 0) {
         const uint32_t now = platform::tickCount();
@@ -43,7 +48,6 @@ void frameStep() {
         }
         drawAccelerationOverlay();
     }
-    shv::scriptWait(0);
 }
 
 }  // namespace velquist

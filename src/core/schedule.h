@@ -22,6 +22,9 @@ constexpr uint32_t menuReopenPause = 200;
 // Runs one frame's worth of work (control disabling, refresh, overlay), then yields.
 void frameStep();
 
+// The frame's work without the yield, for the menu pages that add to a frame.
+void frameWork();
+
 // Disables, for the current frame, the game controls that the menu reads.
 void disableMenuControls();
 

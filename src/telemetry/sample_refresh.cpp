@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "analytics/acceleration_overlay.h"
 #include "core/schedule.h"
 #include "host/game_memory.h"
 #include "host/native_call.h"
@@ -174,7 +175,7 @@ void sampleRefresh() {
     }
 
     telemetryPass();
-    // Analytics: the acceleration-test step.
+    accelerationStep();
 }
 
 }  // namespace velquist

@@ -7,13 +7,25 @@ namespace velquist {
 
 VehicleSample sample;
 
-float displaySpeed() {
-    const VehicleKind kind = sample.vehicleKind >= 0 && sample.vehicleKind < vehicleKindCount
-                                 ? sample.vehicleKind
-                                 : kindCar;
-    int32_t unit = profile.unitOf(kind);
-    if (unit < unitMph || unit > unitMps) unit = unitKmh;  // the units' default
-    return unitFactor[unit] * display.speedFactor[kind] * sample.speed;
+float displaySpeed() { return displaySpeedOf(sample.speed); }
+
+namespace {
+
+VehicleKind sampledKind() {
+    return sample.vehicleKind >= 0 && sample.vehicleKind < vehicleKindCount ? sample.vehicleKind
+                                                                             : kindCar;
+}
+
+}  // namespace
+
+SpeedUnit displayUnit() {
+    const int32_t unit = profile.unitOf(sampledKind());
+    return unit >= unitMph && unit <= unitMps ? static_cast<SpeedUnit>(unit)
+                                              : unitKmh;  // the units' default
+}
+
+float displaySpeedOf(float metresPerSecond) {
+    return unitFactor[displayUnit()] * display.speedFactor[sampledKind()] * metresPerSecond;
 }
 
 }  // namespace velquist

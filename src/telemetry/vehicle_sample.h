@@ -51,5 +51,10 @@ constexpr float unitFactor[4] = {2.2369363f, 3.6f, 1.9438444f, 1.0f};
 
 // The sampled speed in the current kind's unit, times the kind's speed factor.
 float displaySpeed();
+// Any speed in m/s converted the same way (the acceleration test also converts the
+// previous speed).
+float displaySpeedOf(float metresPerSecond);
+// The unit the current kind shows its speed in.
+SpeedUnit displayUnit();
 
 }  // namespace velquist
