@@ -43,6 +43,8 @@ size_t moduleFileName(void* /*module*/, char* out, size_t size) {
     return n;
 }
 
-ImageRange mainModuleImage() { return portable::config.mainImage; }
+ImageRange mainModuleImage() {
+    return portable::config.mainImage;
+}
 
 }  // namespace velquist::platform

@@ -1,0 +1,271 @@
+// The portable private-profile functions: reading, writing and the failure cases of the
+// file system. The comparison with kernel32 itself is the conformance corpus
+// (ini_conformance/); these cases pin the behaviours the plug-in relies on.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "host/platform.h"
+#include "host/portable/file_system.h"
+#include "host/portable/portable_platform.h"
+
+namespace fs = std::filesystem;
+namespace portable = velquist::platform::portable;
+using namespace velquist::platform;
+
+namespace {
+
+class PrivateProfile : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() /
+              ("velquist-profile-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        file = dir / "test.ini";
+        path = portable::toPluginPath(file.string());
+    }
+    void TearDown() override {
+        portable::fileSystem = portable::systemFileSystem;
+        fs::remove_all(dir);
+    }
+
+    void put(const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+    std::string contents() const {
+        std::ifstream in(file, std::ios::binary);
+        return {std::istreambuf_iterator<char>(in), {}};
+    }
+    std::string text(const char* section, const char* key, const char* def = "D",
+                     uint32_t size = 64) {
+        std::string buf(size, '#');
+        const uint32_t n =
+            getPrivateProfileString(section, key, def, buf.data(), size, path.c_str());
+        EXPECT_EQ(n, std::strlen(buf.c_str()));
+        return buf.c_str();
+    }
+    int32_t number(const char* section, const char* key, int32_t def = 77) {
+        return static_cast<int32_t>(getPrivateProfileInt(section, key, def, path.c_str()));
+    }
+    bool write(const char* section, const char* key, const char* value) {
+        return writePrivateProfileString(section, key, value, path.c_str());
+    }
+
+    fs::path dir, file;
+    std::string path;
+};
+
+using ProfileReadTest = PrivateProfile;
+using ProfileNumberTest = PrivateProfile;
+using ProfileWriteTest = PrivateProfile;
+using ProfileWriteFailureTest = PrivateProfile;
+
+TEST_F(ProfileReadTest, NamesCompareWithoutRegardToCaseAndBlanks) {
+    put("[General]\r\n  MenuKey \t=  8 \r\n");
+    EXPECT_EQ(text("GENERAL", "menukey"), "8");
+    EXPECT_EQ(text(" general\t", " MENUKEY "), "8");
+}
+
+TEST_F(ProfileReadTest, FirstMatchingSectionAndKeyWin) {
+    put("[a]\nk=1\nK=2\n[A]\nk=3\nonlyInSecond=4\n");
+    EXPECT_EQ(text("a", "k"), "1");
+    // The second [A] is never searched.
+    EXPECT_EQ(text("a", "onlyInSecond"), "D");
+}
+
+TEST_F(ProfileReadTest, LineEndingsOfEveryKindAndNoFinalNewline) {
+    put("[s]\r\na=1\nb=2\r\r\n\nc=3");
+    EXPECT_EQ(text("s", "a"), "1");
+    EXPECT_EQ(text("s", "b"), "2");
+    EXPECT_EQ(text("s", "c"), "3");
+}
+
+TEST_F(ProfileReadTest, WholeValueIncludingCommentAndInnerBlanks) {
+    put("[s]\nk=  7;\t\tF1-F12 Key\t\t (10)  \n");
+    EXPECT_EQ(text("s", "k"), "7;\t\tF1-F12 Key\t\t (10)");
+}
+
+TEST_F(ProfileReadTest, LinesWithoutEqualsSignAreNoValues) {
+    put("[s]\n; k=1\nk\n");
+    EXPECT_EQ(text("s", "k"), "D");
+    EXPECT_EQ(text("s", "; k"), "1");
+}
+
+TEST_F(ProfileReadTest, MatchingQuotesAreRemoved) {
+    put("[s]\na=\"x y\"\nb='x'\nc=\"x'\nd=\"\n");
+    EXPECT_EQ(text("s", "a"), "x y");
+    EXPECT_EQ(text("s", "b"), "x");
+    EXPECT_EQ(text("s", "c"), "\"x'");
+    EXPECT_EQ(text("s", "d"), "\"");
+}
+
+TEST_F(ProfileReadTest, LongValueIsCutToSizeMinusOne) {
+    put("[s]\nk=" + std::string(70, 'v') + "\n");
+    EXPECT_EQ(text("s", "k"), std::string(63, 'v'));
+    EXPECT_EQ(text("s", "k", "D", 1), "");
+}
+
+// A quoted value cut so that exactly its closing quote would still fit loses the quote and
+// one more character: "abc" read into 4 characters gives "ab".
+TEST_F(ProfileReadTest, QuotedValueCutAtItsClosingQuoteLosesOneMoreCharacter) {
+    put("[s]\nk=\"abc\"\n");
+    EXPECT_EQ(text("s", "k", "D", 5), "abc");
+    EXPECT_EQ(text("s", "k", "D", 4), "ab");
+    EXPECT_EQ(text("s", "k", "D", 3), "ab");
+}
+
+TEST_F(ProfileReadTest, OnlyTheCountedCharactersAndOneZeroAreWritten) {
+    put("[s]\nk=abc\n");
+    char buf[8];
+    std::memset(buf, '#', sizeof buf);
+    EXPECT_EQ(getPrivateProfileString("s", "k", "", buf, 6, path.c_str()), 3u);
+    EXPECT_EQ(std::string(buf, 8), std::string("abc\0####", 8));
+    EXPECT_EQ(getPrivateProfileString("s", "k", "", buf, 0, path.c_str()), 0u);
+}
+
+// Trailing spaces of the default are dropped, but never its first character.
+TEST_F(ProfileReadTest, DefaultLosesTrailingSpacesAndQuotes) {
+    EXPECT_EQ(text("s", "k", "def  "), "def");
+    EXPECT_EQ(text("s", "k", "   "), " ");
+    EXPECT_EQ(text("s", "k", "\"q\""), "q");
+    EXPECT_EQ(text("s", "k", nullptr), "");
+}
+
+TEST_F(ProfileReadTest, MissingFileAndFolderReadAsEmpty) {
+    path = portable::toPluginPath((dir / "none" / "x.ini").string());
+    EXPECT_EQ(text("s", "k"), "D");
+    EXPECT_EQ(number("s", "k", -3), -3);
+}
+
+TEST_F(ProfileNumberTest, SignedLeadingDigitsAfterBlanks) {
+    put("[s]\na=-250\nb= -250 ;c\nc=+5\nd=007\ne=7;\t\tcomment\nf=abc\ng=\nh\n");
+    EXPECT_EQ(number("s", "a"), -250);
+    EXPECT_EQ(number("s", "b"), -250);
+    EXPECT_EQ(number("s", "c"), 5);
+    EXPECT_EQ(number("s", "d"), 7);
+    EXPECT_EQ(number("s", "e"), 7);
+    EXPECT_EQ(number("s", "f"), 0);   // present but not a number
+    EXPECT_EQ(number("s", "g"), 77);  // empty: the default
+    EXPECT_EQ(number("s", "h"), 77);  // no "=": the default
+}
+
+// kernel32 reads base prefixes (lower case only) and lets large values wrap around.
+TEST_F(ProfileNumberTest, BasePrefixesAndWrapAround) {
+    put("[s]\na=0x10\nb=0X10\nc=0b101\nd=0o17\ne=-0x10\nf=2147483648\ng=-2147483649\n"
+        "h=99999999999\ni=4294967295\nj=12345678901234567890123456789012345\n");
+    EXPECT_EQ(number("s", "a"), 16);
+    EXPECT_EQ(number("s", "b"), 0);
+    EXPECT_EQ(number("s", "c"), 5);
+    EXPECT_EQ(number("s", "d"), 15);
+    EXPECT_EQ(number("s", "e"), -16);
+    EXPECT_EQ(number("s", "f"), INT32_MIN);
+    EXPECT_EQ(number("s", "g"), INT32_MAX);
+    EXPECT_EQ(number("s", "h"), 1215752191);
+    EXPECT_EQ(number("s", "i"), -1);
+    // Only the first 29 characters count.
+    EXPECT_EQ(number("s", "j"), 1849262357);
+}
+
+TEST_F(ProfileWriteTest, MissingFileIsCreated) {
+    EXPECT_TRUE(write("GENERAL", "menuKey", "8;c"));
+    EXPECT_EQ(contents(), "[GENERAL]\r\nmenuKey=8;c\r\n");
+}
+
+TEST_F(ProfileWriteTest, ExistingKeyIsReplacedWhereItStands) {
+    put("; top\n[s]\nx=1\nK=old\ny=2\n[t]\nk=3\n");
+    EXPECT_TRUE(write("S", "k", "new"));
+    EXPECT_EQ(contents(), "; top\r\n[s]\r\nx=1\r\nK=new\r\ny=2\r\n[t]\r\nk=3\r\n");
+}
+
+// The file comes back in kernel32's normalised form: CR LF endings, no blank lines, no
+// blanks around names and "=".
+TEST_F(ProfileWriteTest, NewKeyGoesAfterTheLastLineOfItsSection) {
+    put("[s]\n a = 1 \n\n; note\n\n[t]\nb=2");
+    EXPECT_TRUE(write("s", "c", "3"));
+    EXPECT_EQ(contents(), "[s]\r\na=1\r\n; note\r\nc=3\r\n[t]\r\nb=2\r\n");
+}
+
+TEST_F(ProfileWriteTest, NewSectionGoesAtTheEnd) {
+    put("[s]\na=1\n");
+    EXPECT_TRUE(write("t", "b", "2"));
+    EXPECT_EQ(contents(), "[s]\r\na=1\r\n[t]\r\nb=2\r\n");
+}
+
+TEST_F(ProfileWriteTest, UnchangedValueLeavesTheFileAlone) {
+    const std::string messy = "[s]  \n  a = 1 \n\n";
+    put(messy);
+    EXPECT_TRUE(write("s", "a", "1"));
+    EXPECT_EQ(contents(), messy);
+}
+
+TEST_F(ProfileWriteTest, NullValueDeletesKeyAndNullKeyDeletesSection) {
+    put("[s]\na=1\nb=2\n[t]\nc=3\n");
+    EXPECT_TRUE(write("s", "a", nullptr));
+    EXPECT_EQ(contents(), "[s]\r\nb=2\r\n[t]\r\nc=3\r\n");
+    EXPECT_TRUE(write("t", nullptr, nullptr));
+    EXPECT_EQ(contents(), "[s]\r\nb=2\r\n");
+    EXPECT_FALSE(write(nullptr, "a", "1"));
+}
+
+TEST_F(ProfileWriteTest, NewNamesLoseLeadingBlanksOnly) {
+    EXPECT_TRUE(write(" s ", " k ", " v "));
+    EXPECT_EQ(contents(), "[s ]\r\nk =v \r\n");
+    EXPECT_EQ(text("s", "k"), "v");
+}
+
+TEST_F(ProfileWriteFailureTest, MissingFolderIsNotCreated) {
+    path = portable::toPluginPath((dir / "Velquist" / "x.ini").string());
+    EXPECT_FALSE(write("s", "k", "v"));
+    EXPECT_FALSE(fs::exists(dir / "Velquist"));
+}
+
+TEST_F(ProfileWriteFailureTest, FileThatIsAFolderIsNeitherReadNorWritten) {
+    fs::create_directory(file);
+    EXPECT_EQ(text("s", "k", "\"D\""), "\"D\"");
+    EXPECT_FALSE(write("s", "k", "v"));
+    EXPECT_TRUE(fs::is_directory(file));
+}
+
+TEST_F(ProfileWriteFailureTest, FullDiskKeepsTheOldFileWhole) {
+    const std::string old = "[s]\r\nk=1\r\n";
+    put(old);
+    // The disk fills up after half of the new text.
+    portable::fileSystem.create = [](const std::string& p, const std::string& bytes) {
+        portable::systemFileSystem.create(p, bytes.substr(0, bytes.size() / 2));
+        return portable::FileCreate::failed;
+    };
+    EXPECT_FALSE(write("s", "k", "2"));
+    EXPECT_EQ(contents(), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(ProfileWriteFailureTest, UnwritableFolderOrFailedRenameKeepsTheOldFile) {
+    const std::string old = "[s]\r\nk=1\r\n";
+    put(old);
+    portable::fileSystem.create = [](const std::string&, const std::string&) {
+        return portable::FileCreate::failed;
+    };
+    EXPECT_FALSE(write("s", "k", "2"));
+    EXPECT_EQ(contents(), old);
+
+    portable::fileSystem = portable::systemFileSystem;
+    portable::fileSystem.rename = [](const std::string&, const std::string&) { return false; };
+    EXPECT_FALSE(write("s", "k", "2"));
+    EXPECT_EQ(contents(), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+}
+
+TEST_F(ProfileWriteFailureTest, LeftoverTemporaryFileIsSteppedOver) {
+    put("[s]\r\nk=1\r\n");
+    const fs::path leftover = file.string() + ".~" + std::to_string(::getpid()) + "-0";
+    std::ofstream(leftover) << "junk";
+    EXPECT_TRUE(write("s", "k", "2"));
+    EXPECT_EQ(contents(), "[s]\r\nk=2\r\n");
+    EXPECT_TRUE(fs::exists(leftover));
+}
+
+}  // namespace
