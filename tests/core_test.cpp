@@ -4,8 +4,12 @@
 #include "core/hud_script.h"
 #include "core/key_state.h"
 #include "core/library_entry.h"
+#include "core/process_texts.h"
 #include "core/schedule.h"
+#include "hud/display_settings.h"
 #include "settings/general_settings.h"
+#include "settings/profile_settings.h"
+#include "support/game_folder.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -28,6 +32,7 @@ using KeyStateTableTest = Core;
 using LibraryEntryTest = Core;
 using FrameStepTest = Core;
 using MainLoopTest = Core;
+using StartUpTest = Core;
 
 TEST_F(KeyStateTableTest, CodesFrom255OnChangeNothing) {
     onKeyboardEvent(255, 1, 0, 0, 1, 1, 0);
@@ -223,6 +228,24 @@ TEST_F(MainLoopTest, PauseAfterTheMenuSurvivesTheWrapOfTheTickCount) {
     press(vkF10);
     mainLoopPass();
     EXPECT_EQ(host.frames, 14);
+}
+
+TEST_F(StartUpTest, ReadsTheBrandNamesAndTheActiveProfile) {
+    const testing_host::GameFolder folder;
+    folder.write("settingsBrands.ini", "[BRAND]\nbrand0=Generic\nbrand2=Two\n");
+    folder.write("settings1.ini", "[PLACEMENT]\nhudSize=50\n");
+    folder.write("settings3.ini", "[PLACEMENT]\nhudSize=100\nmainOffsetX=500\n");
+    general.actSetting = 3;
+    startUp();
+    EXPECT_EQ(schedule.loadedProfile, 3);
+    EXPECT_EQ(texts.brandNames[0], "Generic");
+    EXPECT_EQ(texts.brandNames[1], "Empty");
+    EXPECT_EQ(texts.brandNames[2], "Two");
+    EXPECT_EQ(profile.hudSize, 100);
+    EXPECT_EQ(profile.mainOffsetY, 920);
+    EXPECT_EQ(display.hudScale, 1.0f);
+    EXPECT_EQ(layout.aspectRatio, 1.0f);
+    EXPECT_EQ(layout.mainX, 0.5f);
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
 #include "core/schedule.h"
 #include "host/platform.h"
 #include "menu/root_menu.h"
+#include "settings/brand_tables.h"
 #include "settings/general_settings.h"
+#include "settings/profile_settings.h"
 
 namespace velquist {
 
@@ -17,8 +19,14 @@ constexpr int32_t functionKeyBase = 111;
 
 void startUp() {
     // Each step copes with missing files itself; the sequence always runs to its end.
-    // Steps whose subsystems are not built yet are absent here.
-    schedule.loadedProfile = general.actSetting;
+    // Steps whose subsystems are not built yet are marked by their number only.
+    // 1. help texts
+    // 2. general settings
+    schedule.loadedProfile = general.actSetting;  // 3. the profile now in memory
+    // 4. extended constants
+    loadBrandNames();  // 5. brand names
+    readProfile();     // 6. active profile, display values and layout
+    // 7. vehicle change, 8. HUD textures, 9. brand logo textures
 }
 
 void mainLoopPass() {

@@ -80,4 +80,17 @@ private:
 
 extern ProfileSettings profile;
 
+// Profile numbers: the files settings1.ini .. settings3.ini of the data folder.
+constexpr int32_t firstProfile = 1;
+constexpr int32_t lastProfile = 3;
+
+// Reads the profile numbered general.actSetting into profile (every key missing from the
+// file, or out of its range, takes its default), then derives the display values and the
+// layout from it. Never creates the file.
+void readProfile();
+
+// Stores all 39 values of profile into the file of profile n (1..3), each with its
+// comment; the file's other lines and keys stay. A number outside 1..3 writes nothing.
+void writeProfile(int32_t n);
+
 }  // namespace velquist

@@ -5,7 +5,9 @@
 #include "core/schedule.h"
 #include "host/portable/portable_platform.h"
 #include "host/script_hook.h"
+#include "hud/display_settings.h"
 #include "settings/general_settings.h"
+#include "settings/profile_settings.h"
 
 namespace testing_host {
 
@@ -19,6 +21,9 @@ void reset() {
     velquist::schedule = velquist::Schedule{};
     velquist::general = velquist::GeneralSettings{};
     velquist::texts = velquist::ProcessTexts{};
+    velquist::profile = velquist::ProfileSettings{};
+    velquist::display = velquist::DisplaySettings{};
+    velquist::layout = velquist::Layout{};
 }
 
 }  // namespace testing_host
