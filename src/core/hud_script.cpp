@@ -5,6 +5,7 @@
 #include "host/platform.h"
 #include "menu/root_menu.h"
 #include "settings/brand_tables.h"
+#include "settings/extended_settings.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
 
@@ -23,7 +24,7 @@ void startUp() {
     // 1. help texts
     // 2. general settings
     schedule.loadedProfile = general.actSetting;  // 3. the profile now in memory
-    // 4. extended constants
+    readExtendedSettings();  // 4. extended constants
     loadBrandNames();  // 5. brand names
     readProfile();     // 6. active profile, display values and layout
     // 7. vehicle change, 8. HUD textures, 9. brand logo textures

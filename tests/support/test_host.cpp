@@ -6,6 +6,7 @@
 #include "host/portable/portable_platform.h"
 #include "host/script_hook.h"
 #include "hud/display_settings.h"
+#include "settings/extended_settings.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
 
@@ -24,6 +25,7 @@ void reset() {
     velquist::profile = velquist::ProfileSettings{};
     velquist::display = velquist::DisplaySettings{};
     velquist::layout = velquist::Layout{};
+    velquist::extended = velquist::ExtendedSettings{};
 }
 
 }  // namespace testing_host
