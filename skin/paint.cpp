@@ -1,5 +1,8 @@
 #include "skin/paint.h"
 
+#include <fontconfig/fontconfig.h>
+#include <strings.h>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -260,6 +263,31 @@ void Marks::draw() {
         }
     }
     marks_.clear();
+}
+
+bool fontsInstalled(std::string& problem) {
+    for (Face face : {Face::numbers, Face::words}) {
+        const char* wanted = family(face);
+        FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(wanted));
+        FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+        FcDefaultSubstitute(pattern);
+        FcResult result;
+        FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+        bool found = false;
+        FcChar8* name = nullptr;
+        for (int i = 0;
+             match && !found && FcPatternGetString(match, FC_FAMILY, i, &name) == FcResultMatch;
+             ++i)
+            found = strcasecmp(reinterpret_cast<const char*>(name), wanted) == 0;
+        if (match) FcPatternDestroy(match);
+        FcPatternDestroy(pattern);
+        if (!found) {
+            problem = std::string("the font ") + wanted +
+                      " is not installed (scripts/setup.sh installs it)";
+            return false;
+        }
+    }
+    return true;
 }
 
 void blur(const Canvas& c, int radius) {

@@ -108,6 +108,10 @@ class Marks {
 Box textBoxCentred(cairo_t* cr, const std::string& text, Point at, Face face, double capHeight,
                    double tracking = 0);
 
+// Whether the font families of both faces are installed (not replaced by a fallback);
+// names the missing one in problem.
+bool fontsInstalled(std::string& problem);
+
 // Softens the edges of everything drawn so far (alpha and colour), by about radius pixels.
 void blur(const Canvas& c, int radius);
 

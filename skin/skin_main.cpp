@@ -77,6 +77,11 @@ int main(int argc, char** argv) {
             return usage();
     }
     if (out.empty()) return usage();
+    std::string problem;
+    if (!skin::fontsInstalled(problem)) {
+        std::fprintf(stderr, "velquist-skin: %s\n", problem.c_str());
+        return 1;
+    }
 
     using Draw = std::function<void(const skin::Canvas&)>;
     using Check = std::function<bool(const skin::Canvas&, std::string&)>;
