@@ -64,10 +64,6 @@ TEST(ScenarioReader, LaterFaultStopsEverythingBeforeIt) {
     EXPECT_EQ(parseError("run 100\nunload\nunload now\n"), "s.scn:3: unexpected word: now");
 }
 
-TEST(ScenarioReader, ShotIsNotSupportedYet) {
-    EXPECT_EQ(parseError("shot a.png\n"), "s.scn:1: not supported yet: shot");
-}
-
 TEST(WorldCommandReader, EveryWorldCommandReads) {
     const auto cmds = parseOk(
         "vehicle adder label=ADDER class=7\n"

@@ -5,6 +5,9 @@
 #include <random>
 
 #include "host/sim_host.h"
+#ifdef VELQUIST_RENDERER
+#include "render/renderer.h"
+#endif
 #include "sim_files.h"
 #include "world/world_commands.h"
 
@@ -17,7 +20,9 @@ namespace {
 // Milliseconds between the repeated key-down events of a held key.
 constexpr uint32_t keyRepeatInterval = 30;
 
-uint32_t number(const std::string& word) { return static_cast<uint32_t>(*parseInteger(word)); }
+uint32_t number(const std::string& word) {
+    return static_cast<uint32_t>(*parseInteger(word));
+}
 
 }  // namespace
 
@@ -33,8 +38,8 @@ bool Runner::prepare(std::string& error) {
     }
     std::random_device random;
     for (int attempt = 0; attempt < 20 && gameDir_.empty(); ++attempt) {
-        const fs::path dir = fs::temp_directory_path(ec) /
-                             ("velquist-sim-" + std::to_string(random() % 100000000u));
+        const fs::path dir =
+            fs::temp_directory_path(ec) / ("velquist-sim-" + std::to_string(random() % 100000000u));
         if (fs::create_directory(dir, ec)) gameDir_ = dir.string();
     }
     if (gameDir_.empty()) {
@@ -75,7 +80,8 @@ bool Runner::ensureLoaded(std::string& error) {
 
 void Runner::runFor(uint32_t ms) {
     const uint32_t start = host.tick;
-    while (host.tick - start < ms) runFrame();
+    while (host.tick - start < ms)
+        runFrame();
 }
 
 void Runner::press(uint32_t vk, uint32_t ms) {
@@ -108,7 +114,8 @@ bool Runner::execute(const Command& c, std::string& error) {
         std::error_code ec;
         fs::create_directories(path.parent_path(), ec);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
-        for (const std::string& line : c.body) out << line << '\n';
+        for (const std::string& line : c.body)
+            out << line << '\n';
         if (!out) {
             error = "cannot write " + path.string();
             return false;
@@ -129,6 +136,14 @@ bool Runner::execute(const Command& c, std::string& error) {
         for (uint32_t i = number(w[0]); i > 0; --i) runFrame();
     } else if (isWorldCommand(c.name)) {
         runWorldCommand(c);
+#ifdef VELQUIST_RENDERER
+    } else if (c.name == "shot") {
+        const fs::path file = fs::path(options_.shotsDir) / dataRelative(w[0]);
+        std::error_code ec;
+        fs::create_directories(file.parent_path(), ec);
+        if (!renderer().writePng(file.string(), error)) return false;
+        event("shot").field("file", w[0]);
+#endif
     } else if (c.name == "unload") {
         if (loaded_) loader_.unload();
         loaded_ = false;

@@ -14,10 +14,12 @@ std::vector<std::string> splitWords(const std::string& line) {
     std::vector<std::string> words;
     size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t'))
+            ++i;
         if (i >= line.size() || line[i] == '#') break;  // a comment runs to the end
         size_t j = i;
-        while (j < line.size() && line[j] != ' ' && line[j] != '\t') ++j;
+        while (j < line.size() && line[j] != ' ' && line[j] != '\t')
+            ++j;
         words.push_back(line.substr(i, j - i));
         i = j;
     }
@@ -26,8 +28,10 @@ std::vector<std::string> splitWords(const std::string& line) {
 
 std::string trimmed(const std::string& s) {
     size_t a = 0, b = s.size();
-    while (a < b && std::isspace(static_cast<unsigned char>(s[a]))) ++a;
-    while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1]))) --b;
+    while (a < b && std::isspace(static_cast<unsigned char>(s[a])))
+        ++a;
+    while (b > a && std::isspace(static_cast<unsigned char>(s[b - 1])))
+        --b;
     return s.substr(a, b - a);
 }
 
@@ -70,19 +74,20 @@ const std::map<std::string, Check>& checks() {
         {"version",
          [](const Command& c) {
              std::string e = wantWords(c, 1);
-             return e.empty() ? wantInteger(c.words[0], "game version", INT32_MIN, INT32_MAX)
-                              : e;
+             return e.empty() ? wantInteger(c.words[0], "game version", INT32_MIN, INT32_MAX) : e;
          }},
         {"file",
          [](const Command& c) {
              std::string e = wantWords(c, 1);
-             if (e.empty() && !isDataPath(c.words[0])) e = "not a path inside the data folder: " + c.words[0];
+             if (e.empty() && !isDataPath(c.words[0]))
+                 e = "not a path inside the data folder: " + c.words[0];
              return e;
          }},
         {"remove",
          [](const Command& c) {
              std::string e = wantWords(c, 1);
-             if (e.empty() && !isDataPath(c.words[0])) e = "not a path inside the data folder: " + c.words[0];
+             if (e.empty() && !isDataPath(c.words[0]))
+                 e = "not a path inside the data folder: " + c.words[0];
              return e;
          }},
         {"key",
@@ -110,12 +115,28 @@ const std::map<std::string, Check>& checks() {
              return e.empty() ? wantInteger(c.words[0], "frame count", 0, 1000000000) : e;
          }},
         {"unload", [](const Command& c) { return wantWords(c, 0); }},
+#ifdef VELQUIST_RENDERER
+        {"shot",
+         [](const Command& c) {
+             std::string e = wantWords(c, 1);
+             if (e.empty() && !isDataPath(c.words[0]))
+                 e = "not a path inside the shots folder: " + c.words[0];
+             return e;
+         }},
+#endif
     };
     return table;
 }
 
-// Commands of the scenario language that this simulator does not run yet.
-bool notYetSupported(const std::string& name) { return name == "shot"; }
+// Commands that only velquist-sim offers: pictures are drawn on the Linux side.
+bool notInThisBuild(const std::string& name) {
+#ifdef VELQUIST_RENDERER
+    (void)name;
+    return false;
+#else
+    return name == "shot";
+#endif
+}
 
 }  // namespace
 
@@ -213,7 +234,9 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         } else {
             auto it = checks().find(c.name);
             if (it == checks().end()) {
-                if (notYetSupported(c.name)) return fail(lineNo, "not supported yet: " + c.name);
+                if (notInThisBuild(c.name))
+                    return fail(lineNo,
+                                "not supported by this build (use velquist-sim): " + c.name);
                 return fail(lineNo, "unknown command: " + c.name);
             }
             problem = it->second(c);
@@ -223,7 +246,8 @@ bool parseScenario(const std::string& text, const std::string& fileName,
             // The body is taken as written, comments and blanks included, up to a line
             // that reads `end`.
             size_t j = i + 1;
-            while (j < lines.size() && trimmed(lines[j]) != "end") c.body.push_back(lines[j++]);
+            while (j < lines.size() && trimmed(lines[j]) != "end")
+                c.body.push_back(lines[j++]);
             if (j >= lines.size()) return fail(lineNo, "file without end");
             i = j;
         }

@@ -28,7 +28,8 @@ std::optional<int64_t> parseInteger(const std::string& word);
 // A single digit is the digit key's name (0..9 are 0x30..0x39); write 0x08 for code 8.
 std::optional<uint32_t> parseKey(const std::string& word);
 
-// A path inside the data folder: relative, with no "..", no drive and no empty name.
+// A path inside a folder (the data folder, the shots folder): relative, with no "..", no
+// drive and no empty name.
 bool isDataPath(const std::string& path);
 
 }  // namespace sim

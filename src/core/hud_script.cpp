@@ -5,6 +5,7 @@
 #include "host/platform.h"
 #include "menu/root_menu.h"
 #include "settings/brand_tables.h"
+#include "settings/extended_settings.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
 #include "telemetry/vehicle_change.h"
@@ -24,10 +25,10 @@ void startUp() {
     // 1. help texts
     // 2. general settings
     schedule.loadedProfile = general.actSetting;  // 3. the profile now in memory
-    // 4. extended constants
-    loadBrandNames();    // 5. brand names
-    readProfile();       // 6. active profile, display values and layout
-    onVehicleChanged();  // 7. per-vehicle reset, livery, brand, max rpm, kind (no vehicle yet)
+    readExtendedSettings();  // 4. extended constants
+    loadBrandNames();        // 5. brand names
+    readProfile();           // 6. active profile, display values and layout
+    onVehicleChanged();      // 7. per-vehicle reset, livery, brand, max rpm, kind (no vehicle yet)
     // 8. HUD textures, 9. brand logo textures
 }
 

@@ -9,6 +9,7 @@
 #include "host/portable/portable_platform.h"
 #include "host/script_hook.h"
 #include "hud/display_settings.h"
+#include "settings/extended_settings.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
 #include "telemetry/vehicle_sample.h"
@@ -30,6 +31,7 @@ void reset() {
     velquist::layout = velquist::Layout{};
     velquist::sample = velquist::VehicleSample{};
     velquist::gameMemory = velquist::GameMemory{};
+    velquist::extended = velquist::ExtendedSettings{};
 }
 
 }  // namespace testing_host
