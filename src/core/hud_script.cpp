@@ -18,6 +18,7 @@ constexpr int32_t functionKeyBase = 111;
 void startUp() {
     // Each step copes with missing files itself; the sequence always runs to its end.
     // Steps whose subsystems are not built yet are absent here.
+    readGeneralSettings();
     schedule.loadedProfile = general.actSetting;
 }
 

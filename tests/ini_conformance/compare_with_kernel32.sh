@@ -4,7 +4,7 @@
 # probe); every result and every resulting file must be the same.
 # usage: compare_with_kernel32.sh LINUX_PROBE WINDOWS_PROBE WINE_PREFIX [SEED COUNT]
 set -u
-linux_probe=$1 windows_probe=$2 prefix=$3 seed=${4:-7321} count=${5:-1500}
+linux_probe=$1 windows_probe=$2 prefix=$(realpath -m "$3") seed=${4:-7321} count=${5:-1500}
 # The ANSI code page is Windows-1252 under the C locale.
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C
 command -v wine >/dev/null || { echo "ini conformance: wine is not installed"; exit 1; }
