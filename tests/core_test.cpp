@@ -236,7 +236,7 @@ TEST_F(StartUpTest, ReadsTheBrandNamesAndTheActiveProfile) {
     folder.write("settingsBrands.ini", "[BRAND]\nbrand0=Generic\nbrand2=Two\n");
     folder.write("settings1.ini", "[PLACEMENT]\nhudSize=50\n");
     folder.write("settings3.ini", "[PLACEMENT]\nhudSize=100\nmainOffsetX=500\n");
-    general.actSetting = 3;
+    folder.write("settingsGeneral.ini", "[GENERAL]\nactSetting=3\n");
     startUp();
     EXPECT_EQ(schedule.loadedProfile, 3);
     EXPECT_EQ(texts.brandNames[0], "Generic");

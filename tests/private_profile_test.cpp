@@ -3,15 +3,17 @@
 // (ini_conformance/); these cases pin the behaviours the plug-in relies on.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 
 #include "host/platform.h"
 #include "host/portable/file_system.h"
 #include "host/portable/portable_platform.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 namespace portable = velquist::platform::portable;
@@ -22,24 +24,14 @@ namespace {
 class PrivateProfile : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() /
-              ("velquist-profile-" + std::to_string(::getpid()) + "-" +
-               ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
+        dir = folder.path();
         file = dir / "test.ini";
-        path = portable::toPluginPath(file.string());
+        path = folder.pluginPath("test.ini");
     }
-    void TearDown() override {
-        portable::fileSystem = portable::systemFileSystem;
-        fs::remove_all(dir);
-    }
+    void TearDown() override { portable::fileSystem = portable::systemFileSystem; }
 
-    void put(const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
-    std::string contents() const {
-        std::ifstream in(file, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
+    void put(const std::string& bytes) { temp_files::writeFile(file, bytes); }
+    std::string contents() const { return temp_files::readFile(file); }
     std::string text(const char* section, const char* key, const char* def = "D",
                      uint32_t size = 64) {
         std::string buf(size, '#');
@@ -55,6 +47,7 @@ class PrivateProfile : public ::testing::Test {
         return writePrivateProfileString(section, key, value, path.c_str());
     }
 
+    temp_files::Folder folder;
     fs::path dir, file;
     std::string path;
 };
@@ -240,7 +233,7 @@ TEST_F(ProfileWriteFailureTest, FullDiskKeepsTheOldFileWhole) {
     };
     EXPECT_FALSE(write("s", "k", "2"));
     EXPECT_EQ(contents(), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(temp_files::entryCount(dir), 1);
 }
 
 TEST_F(ProfileWriteFailureTest, UnwritableFolderOrFailedRenameKeepsTheOldFile) {
@@ -256,7 +249,7 @@ TEST_F(ProfileWriteFailureTest, UnwritableFolderOrFailedRenameKeepsTheOldFile) {
     portable::fileSystem.rename = [](const std::string&, const std::string&) { return false; };
     EXPECT_FALSE(write("s", "k", "2"));
     EXPECT_EQ(contents(), old);
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_EQ(temp_files::entryCount(dir), 1);
 }
 
 TEST_F(ProfileWriteFailureTest, LeftoverTemporaryFileIsSteppedOver) {

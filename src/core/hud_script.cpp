@@ -3,6 +3,7 @@
 #include "core/key_state.h"
 #include "core/schedule.h"
 #include "host/platform.h"
+#include "menu/help_texts.h"
 #include "menu/root_menu.h"
 #include "settings/brand_tables.h"
 #include "settings/extended_settings.h"
@@ -21,14 +22,13 @@ constexpr int32_t functionKeyBase = 111;
 
 void startUp() {
     // Each step copes with missing files itself; the sequence always runs to its end.
-    // Steps whose subsystems are not built yet are marked by their number only.
-    // 1. help texts
-    // 2. general settings
+    buildHelpTexts();                             // 1. help texts
+    readGeneralSettings();                        // 2. general settings
     schedule.loadedProfile = general.actSetting;  // 3. the profile now in memory
-    readExtendedSettings();  // 4. extended constants
-    loadBrandNames();        // 5. brand names
-    readProfile();           // 6. active profile, display values and layout
-    onVehicleChanged();      // 7. per-vehicle reset, livery, brand, max rpm, kind (no vehicle yet)
+    readExtendedSettings();                       // 4. extended constants
+    loadBrandNames();                             // 5. brand names
+    readProfile();       // 6. active profile, display values and layout
+    onVehicleChanged();  // 7. per-vehicle reset, livery, brand, max rpm, kind (no vehicle yet)
     // 8. HUD textures, 9. brand logo textures
 }
 

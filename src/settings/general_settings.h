@@ -1,4 +1,6 @@
-// The general settings: menu key, refresh interval and active profile.
+// The general settings (settingsGeneral.ini, section GENERAL): which F-key opens the menu,
+// how often the HUD refreshes and which profile file is active. Read once at start-up,
+// written when the player leaves the menu's General page.
 #pragma once
 
 #include <cstdint>
@@ -12,5 +14,13 @@ struct GeneralSettings {
 };
 
 extern GeneralSettings general;
+
+// Reads the three settings; a missing file, a missing key or a value outside its range
+// gives that key's default, the other keys keep theirs.
+void readGeneralSettings();
+
+// Stores the three settings, each with the comment that explains it. The file is created
+// if missing (but never its folder); keys and lines added by hand are kept.
+void writeGeneralSettings();
 
 }  // namespace velquist

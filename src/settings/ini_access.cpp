@@ -19,6 +19,7 @@ std::string pluginFolderLookup() {
     if (!texts.pluginFolder.empty()) return texts.pluginFolder;
     char path[modulePathSize] = {};
     platform::moduleFileName(pluginModule, path, modulePathSize);
+    path[modulePathSize - 1] = '\0';  // older systems leave a cut name unterminated
     std::string folder = path;
     if (folder.empty()) return folder;  // not cached: the next lookup tries again
     const size_t slash = folder.rfind('\\');

@@ -15,8 +15,15 @@ namespace {
 FileRead readFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return errno == ENOENT || errno == ENOTDIR ? FileRead::missing : FileRead::unreadable;
+    if (fd < 0) {
+        if (errno == ENOTDIR) return FileRead::noFolder;
+        if (errno != ENOENT) return FileRead::unreadable;
+        const size_t slash = path.rfind('/');
+        const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+        struct stat info;
+        return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? FileRead::missing
+                                                                           : FileRead::noFolder;
+    }
     char buf[8192];
     for (;;) {
         const ssize_t n = ::read(fd, buf, sizeof buf);

@@ -8,7 +8,8 @@ namespace velquist::platform::portable {
 
 enum class FileRead {
     ok,
-    missing,     // no such file (or no such folder)
+    missing,     // no such file in an existing folder
+    noFolder,    // the folder the file would be in does not exist
     unreadable,  // a folder, or a read error
 };
 

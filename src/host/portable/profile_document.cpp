@@ -8,61 +8,62 @@ namespace velquist::platform::portable {
 
 namespace {
 
-char asciiLower(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+char16_t asciiLower(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
 }
 
-std::string_view trimLeft(std::string_view s) {
+std::u16string_view trimLeft(std::u16string_view s) {
     while (!s.empty() && isProfileBlank(s.front()))
         s.remove_prefix(1);
     return s;
 }
 
-std::string_view trimRight(std::string_view s) {
+std::u16string_view trimRight(std::u16string_view s) {
     while (!s.empty() && isProfileBlank(s.back()))
         s.remove_suffix(1);
     return s;
 }
 
-std::string_view trim(std::string_view s) {
+std::u16string_view trim(std::u16string_view s) {
     return trimRight(trimLeft(s));
 }
 
-// Names and values are kept as zero-terminated texts: a zero byte ends them.
-std::string upToZero(std::string_view s) {
-    return std::string(s.substr(0, s.find('\0')));
+// Names and values are kept as zero-terminated texts: a zero character ends them.
+std::u16string upToZero(std::u16string_view s) {
+    return std::u16string(s.substr(0, s.find(u'\0')));
 }
 
 }  // namespace
 
-bool isProfileBlank(char c) {
-    return c == ' ' || (c >= '\t' && c <= '\r') || c == '\x1a';
+bool isProfileBlank(char16_t c) {
+    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\x1a';
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return asciiLower(x) == asciiLower(y);
-           });
+bool sameName(std::u16string_view a, std::u16string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](char16_t x, char16_t y) { return asciiLower(x) == asciiLower(y); });
 }
 
-ProfileDocument parseProfile(std::string_view bytes) {
+ProfileDocument parseProfile(std::u16string_view text) {
     ProfileDocument doc;
     ProfileSection* section = &doc.sections.front();
     bool afterEmptyName = false;  // the section's last stored key has an empty name
     size_t pos = 0;
-    while (pos < bytes.size()) {
+    while (pos < text.size()) {
         // A line ends at a run of CR and LF characters in any mix.
-        const size_t end = bytes.find_first_of("\r\n", pos);
-        std::string_view line = bytes.substr(pos, end == std::string_view::npos ? end : end - pos);
-        pos = bytes.find_first_not_of("\r\n", end == std::string_view::npos ? bytes.size() : end);
-        if (pos == std::string_view::npos) pos = bytes.size();
+        const size_t end = text.find_first_of(u"\r\n", pos);
+        std::u16string_view line =
+            text.substr(pos, end == std::u16string_view::npos ? end : end - pos);
+        pos = text.find_first_not_of(u"\r\n", end == std::u16string_view::npos ? text.size() : end);
+        if (pos == std::u16string_view::npos) pos = text.size();
 
         line = trim(line);
         if (line.empty()) continue;
 
-        if (line.front() == '[') {
-            const size_t close = line.rfind(']');
-            if (close != std::string_view::npos) {
+        if (line.front() == u'[') {
+            const size_t close = line.rfind(u']');
+            if (close != std::u16string_view::npos) {
                 // Anything after the last "]" is ignored.
                 doc.sections.push_back({upToZero(trim(line.substr(1, close - 1))), {}});
                 section = &doc.sections.back();
@@ -73,9 +74,9 @@ ProfileDocument parseProfile(std::string_view bytes) {
         }
 
         ProfileKey key;
-        std::string_view name = line;
-        const size_t eq = line.find('=');
-        if (eq != std::string_view::npos) {
+        std::u16string_view name = line;
+        const size_t eq = line.find(u'=');
+        if (eq != std::u16string_view::npos) {
             name = trimRight(line.substr(0, eq));
             key.value = upToZero(trimLeft(line.substr(eq + 1)));
             key.hasValue = true;
@@ -89,55 +90,55 @@ ProfileDocument parseProfile(std::string_view bytes) {
     return doc;
 }
 
-std::string renderProfile(const ProfileDocument& doc) {
-    std::string out;
+std::u16string renderProfile(const ProfileDocument& doc) {
+    std::u16string out;
     for (const ProfileSection& section : doc.sections) {
         // A section with an empty name, "[]" included, is written without its header.
-        if (!section.name.empty()) out += "[" + section.name + "]\r\n";
+        if (!section.name.empty()) out += u"[" + section.name + u"]\r\n";
         for (const ProfileKey& key : section.keys) {
             out += key.name;
-            if (key.hasValue) out += "=" + key.value;
-            out += "\r\n";
+            if (key.hasValue) out += u"=" + key.value;
+            out += u"\r\n";
         }
     }
     return out;
 }
 
-ProfileSection* findSection(ProfileDocument& doc, std::string_view section) {
+ProfileSection* findSection(ProfileDocument& doc, std::u16string_view section) {
     section = trim(section);
     for (ProfileSection& s : doc.sections)
         if (sameName(s.name, section)) return &s;
     return nullptr;
 }
 
-ProfileKey* findKey(ProfileSection& section, std::string_view key) {
+ProfileKey* findKey(ProfileSection& section, std::u16string_view key) {
     key = trim(key);
     for (ProfileKey& k : section.keys)
         if (sameName(k.name, key)) return &k;
     return nullptr;
 }
 
-bool setProfileValue(ProfileDocument& doc, std::string_view section, std::string_view key,
-                     std::string_view value) {
+bool setProfileValue(ProfileDocument& doc, std::u16string_view section, std::u16string_view key,
+                     std::u16string_view value) {
     value = trimLeft(value);
     ProfileSection* s = findSection(doc, section);
     if (!s) {
         // A new section and key keep the names as given, less their leading blanks.
-        doc.sections.push_back({std::string(trimLeft(section)), {}});
+        doc.sections.push_back({std::u16string(trimLeft(section)), {}});
         s = &doc.sections.back();
     }
     ProfileKey* k = findKey(*s, key);
     if (!k) {
-        s->keys.push_back({std::string(trimLeft(key)), {}, false});
+        s->keys.push_back({std::u16string(trimLeft(key)), {}, false});
         k = &s->keys.back();
     }
     if (k->hasValue && k->value == value) return false;
-    k->value = std::string(value);
+    k->value = std::u16string(value);
     k->hasValue = true;
     return true;
 }
 
-bool deleteProfileKey(ProfileDocument& doc, std::string_view section, std::string_view key) {
+bool deleteProfileKey(ProfileDocument& doc, std::u16string_view section, std::u16string_view key) {
     for (ProfileSection& s : doc.sections) {
         if (!sameName(s.name, section)) continue;
         const auto it = std::find_if(s.keys.begin(), s.keys.end(),
@@ -150,7 +151,7 @@ bool deleteProfileKey(ProfileDocument& doc, std::string_view section, std::strin
     return false;
 }
 
-bool deleteProfileSection(ProfileDocument& doc, std::string_view section) {
+bool deleteProfileSection(ProfileDocument& doc, std::u16string_view section) {
     const auto it =
         std::find_if(doc.sections.begin(), doc.sections.end(),
                      [&](const ProfileSection& s) { return sameName(s.name, section); });

@@ -11,13 +11,13 @@
 namespace velquist::platform::portable {
 
 struct ProfileKey {
-    std::string name;       // as read, blanks trimmed; may be empty ("=value" lines)
-    std::string value;      // blanks before it trimmed; meaningful only when hasValue
+    std::u16string name;    // as read, blanks trimmed; may be empty ("=value" lines)
+    std::u16string value;   // blanks before it trimmed; meaningful only when hasValue
     bool hasValue = false;  // false for a line without "=" (a comment, a stray word)
 };
 
 struct ProfileSection {
-    std::string name;  // empty for the lines before the first section header
+    std::u16string name;  // empty for the lines before the first section header
     std::vector<ProfileKey> keys;
 };
 
@@ -26,32 +26,35 @@ struct ProfileDocument {
     std::vector<ProfileSection> sections{1};
 };
 
+// The document is UTF-16 text (see profile_encoding.h).
+
 // Blanks as the private-profile functions see them: tab, line feed, vertical tab, form
 // feed, carriage return, space, and ^Z (a DOS end-of-file mark).
-bool isProfileBlank(char c);
+bool isProfileBlank(char16_t c);
 
-// Equality of two names without regard to ASCII letter case; other bytes compare exactly.
-bool sameName(std::string_view a, std::string_view b);
+// Equality of two names without regard to ASCII letter case; other characters compare
+// exactly.
+bool sameName(std::u16string_view a, std::u16string_view b);
 
-ProfileDocument parseProfile(std::string_view bytes);
+ProfileDocument parseProfile(std::u16string_view text);
 
-// The file text: "[name]" lines for named sections, "name=value" or "name" key lines,
+// The file's text: "[name]" lines for named sections, "name=value" or "name" key lines,
 // every line ending in CR LF.
-std::string renderProfile(const ProfileDocument& doc);
+std::u16string renderProfile(const ProfileDocument& doc);
 
 // The first section whose name equals the trimmed query, or null.
-ProfileSection* findSection(ProfileDocument& doc, std::string_view section);
+ProfileSection* findSection(ProfileDocument& doc, std::u16string_view section);
 // The first key of the section whose name equals the trimmed query, or null.
-ProfileKey* findKey(ProfileSection& section, std::string_view key);
+ProfileKey* findKey(ProfileSection& section, std::u16string_view key);
 
 // Stores value under key (both already checked for null). Returns whether the document
 // changed: writing a key's present value again changes nothing.
-bool setProfileValue(ProfileDocument& doc, std::string_view section, std::string_view key,
-                     std::string_view value);
+bool setProfileValue(ProfileDocument& doc, std::u16string_view section, std::u16string_view key,
+                     std::u16string_view value);
 // Removes the first key named key from the first section named section that holds one
 // (names compared untrimmed). Returns whether something was removed.
-bool deleteProfileKey(ProfileDocument& doc, std::string_view section, std::string_view key);
+bool deleteProfileKey(ProfileDocument& doc, std::u16string_view section, std::u16string_view key);
 // Removes the first section named section (untrimmed). Returns whether one was removed.
-bool deleteProfileSection(ProfileDocument& doc, std::string_view section);
+bool deleteProfileSection(ProfileDocument& doc, std::u16string_view section);
 
 }  // namespace velquist::platform::portable
