@@ -18,11 +18,19 @@ for scn in "$scenarios"/*.scn; do
   name=$(basename "$scn" .scn)
   count=$((count + 1))
   options=$(sed -n 's/^# *options: *//p' "$scn" | head -n 1)
+  # Both sides start from the same game folder: a copy of velquist-sim's default data
+  # folder, images included, so that every texture is found (or missing) on both.
+  for side in linux windows; do
+    mkdir -p "$work/$name.$side-game"
+    cp -r "$(dirname "$sim")/Velquist" "$work/$name.$side-game/"
+  done
   # shellcheck disable=SC2086 # the options are words
-  "$sim" run "$scn" --trace "$work/$name.linux.jsonl" $options 2>"$work/$name.linux.err"
+  "$sim" run "$scn" --trace "$work/$name.linux.jsonl" --game "$work/$name.linux-game" $options \
+    2>"$work/$name.linux.err"
   linux_rc=$?
   wine "$winbin/velquist-host.exe" run "$(winepath -w "$scn" 2>/dev/null)" \
-    --trace "$(winepath -w "$work/$name.windows.jsonl" 2>/dev/null)" $options \
+    --trace "$(winepath -w "$work/$name.windows.jsonl" 2>/dev/null)" \
+    --game "$(winepath -w "$work/$name.windows-game" 2>/dev/null)" $options \
     2>"$work/$name.windows.err"
   windows_rc=$?
   if [ "$linux_rc" != "$windows_rc" ]; then

@@ -3,6 +3,7 @@
 #include "core/key_state.h"
 #include "core/schedule.h"
 #include "host/platform.h"
+#include "hud/texture_set.h"
 #include "menu/help_texts.h"
 #include "menu/root_menu.h"
 #include "settings/brand_tables.h"
@@ -29,7 +30,8 @@ void startUp() {
     loadBrandNames();                             // 5. brand names
     readProfile();       // 6. active profile, display values and layout
     onVehicleChanged();  // 7. per-vehicle reset, livery, brand, max rpm, kind (no vehicle yet)
-    // 8. HUD textures, 9. brand logo textures
+    loadHudTextures();    // 8. HUD textures
+    loadBrandTextures();  // 9. brand logo textures
 }
 
 void mainLoopPass() {

@@ -1,8 +1,57 @@
 #include "menu/root_menu.h"
 
+#include <string>
+
+#include "core/process_texts.h"
+#include "core/schedule.h"
+#include "host/script_hook.h"
+#include "menu/game_text.h"
+#include "menu/menu_draw.h"
+#include "menu/menu_input.h"
+#include "menu/menu_loop.h"
+#include "menu/menu_pages.h"
+
 namespace velquist {
 
-// The menu's pages are not built yet; opening it returns at once.
-void rootMenu() {}
+namespace {
+
+constexpr int32_t rootWidth = 240;        // px
+constexpr int32_t afterPageWait = 200;    // ms before the root reads input again
+
+}  // namespace
+
+void menuFrame(void (*beforeYield)()) {
+    frameWork();
+    if (beforeYield) beforeYield();
+    shv::scriptWait(0);
+}
+
+void rootMenu() {
+    const std::string title = "Velquist " + texts.versionText;
+    playNavSound();
+    auto drawFrame = [&] {
+        drawMenuLine(title.c_str(), "", menuTitleIndex, rootWidth, false);
+        for (int32_t i = 0; i < menuPageCount; ++i)
+            drawMenuLine(menuPage(i).title, "", i, rootWidth, i == menu.rootSelection);
+        menuFrame(nullptr);
+    };
+    auto poll = [&] {
+        const SelectBack input = pollSelectBack();
+        if (input.select) {
+            playNavSound();
+            runMenuPage(menu.rootSelection);
+            menu.waitTime = afterPageWait;
+        }
+        // Back as it was before the page ran: select and back together open the page and
+        // close the menu when it is left.
+        if (input.back) {
+            playNavSound();
+            return false;
+        }
+        navigateList(menu.rootSelection, menuPageCount, menu.waitTime);
+        return true;
+    };
+    runMenuLoop(drawFrame, poll);
+}
 
 }  // namespace velquist
