@@ -14,10 +14,12 @@ void onKeyboardEvent(uint32_t key, uint16_t /*repeats*/, uint8_t /*scanCode*/, i
     entry.altDown = isWithAlt;
     entry.wasDown = wasDownBefore;
     entry.released = isUpNow;
+    keyStates.written[key] = true;
 }
 
 bool keyHeld(uint32_t key) {
     if (key >= keyStateCount) return false;
+    if (!keyStates.written[key]) return false;
     const KeyState& entry = keyStates.entries[key];
     // The age of the last event, as a difference, so a key stays held across the wrap
     // of the tick counter.

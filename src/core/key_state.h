@@ -21,6 +21,9 @@ constexpr uint32_t keyHoldTimeout = 5000;
 
 struct KeyStateTable {
     KeyState entries[keyStateCount] = {};
+    // Whether the key ever had an event. An entry without one is never held, also in the
+    // first 5 s after the tick count wraps, when its zero event time would look recent.
+    bool written[keyStateCount] = {};
 };
 
 extern KeyStateTable keyStates;
