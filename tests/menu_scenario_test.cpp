@@ -130,6 +130,11 @@ TEST(MenuStepping, ValuesWrapAtBothEnds) {
     EXPECT_EQ(titleAt(r.trace, last), "Placement");
     EXPECT_EQ(highlightedAt(r.trace, last), 4);
     EXPECT_EQ(valueAt(r.trace, last, "RPM LEDs Offset X"), "-1000");
+    // Inside a page the controls stay disabled on every frame, all 18 in order.
+    const auto disabled = only(menu_session::frameEvents(r.trace, last), "disable");
+    ASSERT_EQ(disabled.size(), 18u);
+    EXPECT_EQ(disabled.front()["control"].num(), 21);
+    EXPECT_EQ(disabled.back()["control"].num(), 48);
     // The Toggle HUD page was saved when it was left.
     EXPECT_NE(slurp(game / "Velquist" / "settings1.ini").find("isEnabledInBic=0;"),
               std::string::npos);
