@@ -35,7 +35,9 @@ LoadedProfile loadProfile(const char* path) {
     LoadedProfile loaded;
     std::string bytes;
     loaded.state = portable::fileSystem.read(portable::toHostPath(path), bytes);
-    if (loaded.state == FileRead::ok) {
+    // kernel32 parses nothing of a file of zero bytes: not even the nameless head section
+    // that any other file starts with.
+    if (loaded.state == FileRead::ok && !bytes.empty()) {
         portable::DecodedFile file = portable::decodeFile(bytes);
         loaded.doc = portable::parseProfile(file.text);
         loaded.encoding = file.encoding;
