@@ -8,6 +8,7 @@ packages=(
   libcairo2-dev libfontconfig-dev fonts-dejavu-core fonts-liberation
   g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
   wine wine64
+  clang libclang-rt-14-dev
 )
 
 missing=()

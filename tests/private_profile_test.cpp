@@ -120,6 +120,13 @@ TEST_F(ProfileReadTest, OnlyTheCountedCharactersAndOneZeroAreWritten) {
     EXPECT_EQ(getPrivateProfileString("s", "k", "", buf, 0, path.c_str()), 0u);
 }
 
+TEST_F(ProfileReadTest, ClaimedSizeLargerThanAnyAnswerAllocatesNothingOfThatSize) {
+    put("[s]\nk=abc\n");
+    char buf[16];
+    EXPECT_EQ(getPrivateProfileString("s", "k", "", buf, 0xFFFFFFFFu, path.c_str()), 3u);
+    EXPECT_STREQ(buf, "abc");
+}
+
 // Trailing spaces of the default are dropped, but never its first character.
 TEST_F(ProfileReadTest, DefaultLosesTrailingSpacesAndQuotes) {
     EXPECT_EQ(text("s", "k", "def  "), "def");

@@ -28,6 +28,7 @@ struct LoadedProfile {
     FileRead state = FileRead::missing;
     ProfileDocument doc;  // empty unless the file was read
     FileEncoding encoding = FileEncoding::ansi;
+    size_t textLength = 0;  // characters of the decoded file
 };
 
 // The file's document; a missing file reads as an empty one.
@@ -35,10 +36,13 @@ LoadedProfile loadProfile(const char* path) {
     LoadedProfile loaded;
     std::string bytes;
     loaded.state = portable::fileSystem.read(portable::toHostPath(path), bytes);
-    if (loaded.state == FileRead::ok) {
+    // kernel32 parses nothing of a file of zero bytes: not even the nameless head section
+    // that any other file starts with.
+    if (loaded.state == FileRead::ok && !bytes.empty()) {
         portable::DecodedFile file = portable::decodeFile(bytes);
         loaded.doc = portable::parseProfile(file.text);
         loaded.encoding = file.encoding;
+        loaded.textLength = file.text.size();
     }
     return loaded;
 }
@@ -121,14 +125,13 @@ uint32_t copyKeyNames(const ProfileDocument& doc, std::u16string_view section, c
 
 // The text reader in UTF-16: fills the work buffer out (size > 0) and returns how many of
 // its characters the caller receives.
-uint32_t readProfileText(const char* section, const char* key, const char* defaultValue,
-                         char16_t* out, uint32_t size, const char* path) {
+uint32_t readProfileText(LoadedProfile& file, const char* section, const char* key,
+                         const char* defaultValue, char16_t* out, uint32_t size) {
     // Trailing spaces of the default are dropped, though never its first character.
     std::u16string def = portable::fromAnsi(defaultValue ? defaultValue : "");
     while (def.size() > 1 && def.back() == u' ')
         def.pop_back();
 
-    LoadedProfile file = loadProfile(path);
     if (file.state == FileRead::unreadable) {
         // A file that cannot be read gives the default as it stands, quotes and all, but
         // no list of names.
@@ -195,10 +198,16 @@ uint32_t parseProfileNumber(const char16_t* p) {
 uint32_t getPrivateProfileString(const char* section, const char* key, const char* defaultValue,
                                  char* out, uint32_t size, const char* path) {
     if (!out || size == 0) return 0;
+    LoadedProfile file = loadProfile(path);
     // kernel32 assembles the answer in a work buffer of the same size and hands over only
     // the counted characters and one terminating zero; the rest of out stays untouched.
-    std::u16string work(size, u'\0');
-    const uint32_t n = readProfileText(section, key, defaultValue, work.data(), size, path);
+    // No answer is longer than the file's text and the default together, so a larger
+    // size is cut to that: the answer is the same, without a buffer of a size the caller
+    // may only have claimed.
+    const size_t longest = file.textLength + (defaultValue ? std::strlen(defaultValue) : 0) + 2;
+    const auto workSize = static_cast<uint32_t>(std::min<size_t>(size, longest));
+    std::u16string work(workSize, u'\0');
+    const uint32_t n = readProfileText(file, section, key, defaultValue, work.data(), workSize);
     const std::string answer = portable::toAnsi(std::u16string_view(work).substr(0, n));
     const size_t copied = std::min<size_t>(answer.size(), size - 1);
     std::memcpy(out, answer.data(), copied);
@@ -211,7 +220,8 @@ uint32_t getPrivateProfileInt(const char* section, const char* key, int32_t defa
     // kernel32 reads the value into a buffer of 30 characters first, so only its first 29
     // characters count.
     char16_t text[30];
-    if (readProfileText(section, key, "", text, 30, path) == 0 || text[0] == u'\0')
+    LoadedProfile file = loadProfile(path);
+    if (readProfileText(file, section, key, "", text, 30) == 0 || text[0] == u'\0')
         return static_cast<uint32_t>(defaultValue);
     return parseProfileNumber(text);
 }

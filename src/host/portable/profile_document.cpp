@@ -47,6 +47,7 @@ bool sameName(std::u16string_view a, std::u16string_view b) {
 
 ProfileDocument parseProfile(std::u16string_view text) {
     ProfileDocument doc;
+    doc.sections.emplace_back();
     ProfileSection* section = &doc.sections.front();
     bool afterEmptyName = false;  // the section's last stored key has an empty name
     size_t pos = 0;

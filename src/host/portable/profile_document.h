@@ -22,8 +22,9 @@ struct ProfileSection {
 };
 
 struct ProfileDocument {
-    // Parsing starts with the nameless head section: the key lines before any header.
-    std::vector<ProfileSection> sections{1};
+    // Parsing starts with the nameless head section: the key lines before any header. An
+    // empty or missing file has no sections at all, not even that one.
+    std::vector<ProfileSection> sections;
 };
 
 // The document is UTF-16 text (see profile_encoding.h).
