@@ -7,6 +7,17 @@
 
 namespace velquist {
 
+constexpr const char* brandSection = "BRAND";    // brand0 .. brand99
+constexpr const char* brandKeyPrefix = "brand";  // + index without leading zeros
+constexpr const char* liverySection = "LIVERY";  // livery name = brand name
+constexpr const char* maxRpmSection = "MAXRPM";  // livery name = hundreds of rpm
+constexpr const char* unsetBrand = "Empty";      // a brand the BRAND section leaves out
+constexpr const char* unknownLivery = "UnkownLivery";
+
+constexpr int32_t maxRpmDefault = 50;  // hundreds of rpm
+constexpr int32_t maxRpmMin = 10;
+constexpr int32_t maxRpmMax = 150;
+
 // Reads brand0 .. brand99 of the BRAND section into texts.brandNames ("Empty" when missing).
 void loadBrandNames();
 

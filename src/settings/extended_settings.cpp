@@ -10,7 +10,6 @@ ExtendedSettings extended;
 
 namespace {
 
-constexpr const char* section = "CONSTANTS";
 constexpr int32_t colourKeyMax = 255;
 constexpr float colourPerKeyUnit = 1.0f / 255.0f;
 
@@ -27,48 +26,52 @@ constexpr Record records[catalogue::velocityFaceCount] = {
     &ExtendedSettings::picLinSlowMph, &ExtendedSettings::picLinSlowKmh,
     &ExtendedSettings::picLinSlowKno};
 
-float readDeg(const std::string& path, const std::string& group, const char* field,
-              int32_t defaultValue) {
-    const std::string key = group + field;
-    return static_cast<float>(
-               readIniInt(path, section, key.c_str(), defaultValue, degKeyMin, degKeyMax)) *
-           turnsPerKeyUnit;
-}
-
-float readVel(const std::string& path, const std::string& group, const char* field,
-              int32_t defaultValue) {
-    const std::string key = group + field;
-    return static_cast<float>(
-        readIniInt(path, section, key.c_str(), defaultValue, velKeyMin, velKeyMax));
-}
-
 }  // namespace
 
 DialCalibration& ExtendedSettings::record(int face) {
     return this->*records[face];
 }
 
+std::vector<ExtendedKey> extendedKeys() {
+    std::vector<ExtendedKey> keys;
+    keys.reserve(extendedKeyCount);
+    static const char* const channels[3] = {"R", "G", "B"};
+    for (int led = 0; led < ledCount; ++led)
+        for (int c = 0; c < 3; ++c)
+            keys.push_back({"led" + intToText(led + 1) + channels[c], ledColourDefaults[led][c], 0,
+                            colourKeyMax});
+    for (const CalibrationKeys& d : calibrationDefaults) {
+        const std::string group = d.group;
+        keys.push_back({group + "Deg0", d.deg0, degKeyMin, degKeyMax});
+        keys.push_back({group + "Deg1", d.deg1, degKeyMin, degKeyMax});
+        keys.push_back({group + "Deg2", d.deg2, degKeyMin, degKeyMax});
+        keys.push_back({group + "Vel0", d.vel0, velKeyMin, velKeyMax});
+        keys.push_back({group + "Vel1", d.vel1, velKeyMin, velKeyMax});
+        keys.push_back({group + "Vel2", d.vel2, velKeyMin, velKeyMax});
+    }
+    return keys;
+}
+
 void readExtendedSettings() {
     const std::string path = pluginFolderLookup() + "Velquist\\settingsExtended.ini";
-    static const char* const channels[3] = {"R", "G", "B"};
-    for (int led = 0; led < ledCount; ++led) {
-        for (int c = 0; c < 3; ++c) {
-            const std::string key = "led" + intToText(led + 1) + channels[c];
-            extended.ledColour[led][c] =
-                static_cast<float>(readIniInt(path, section, key.c_str(), ledColourDefaults[led][c],
-                                              0, colourKeyMax)) *
-                colourPerKeyUnit;
-        }
-    }
+    const std::vector<ExtendedKey> keys = extendedKeys();
+    size_t next = 0;
+    auto read = [&]() {
+        const ExtendedKey& k = keys[next++];
+        return readIniInt(path, extendedSection, k.key.c_str(), k.defaultValue, k.minimum,
+                          k.maximum);
+    };
+    for (int led = 0; led < ledCount; ++led)
+        for (int c = 0; c < 3; ++c)
+            extended.ledColour[led][c] = static_cast<float>(read()) * colourPerKeyUnit;
     for (int face = 0; face < catalogue::velocityFaceCount; ++face) {
-        const CalibrationKeys& d = calibrationDefaults[face];
         DialCalibration& r = extended.record(face);
-        r.deg0 = readDeg(path, d.group, "Deg0", d.deg0);
-        r.deg1 = readDeg(path, d.group, "Deg1", d.deg1);
-        r.deg2 = readDeg(path, d.group, "Deg2", d.deg2);
-        r.vel0 = readVel(path, d.group, "Vel0", d.vel0);
-        r.vel1 = readVel(path, d.group, "Vel1", d.vel1);
-        r.vel2 = readVel(path, d.group, "Vel2", d.vel2);
+        r.deg0 = static_cast<float>(read()) * turnsPerKeyUnit;
+        r.deg1 = static_cast<float>(read()) * turnsPerKeyUnit;
+        r.deg2 = static_cast<float>(read()) * turnsPerKeyUnit;
+        r.vel0 = static_cast<float>(read());
+        r.vel1 = static_cast<float>(read());
+        r.vel2 = static_cast<float>(read());
     }
     buildDialCalibration();
 }

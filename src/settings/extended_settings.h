@@ -4,6 +4,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/vehicle_kind.h"
 #include "hud/texture_catalogue.h"
@@ -92,6 +94,22 @@ struct ExtendedSettings {
 };
 
 extern ExtendedSettings extended;
+
+constexpr const char* extendedSection = "CONSTANTS";
+
+// One key of section CONSTANTS with its default and inclusive range.
+struct ExtendedKey {
+    std::string key;
+    int32_t defaultValue;
+    int32_t minimum;
+    int32_t maximum;
+};
+
+constexpr int extendedKeyCount = ledCount * 3 + catalogue::velocityFaceCount * 6;
+
+// Every key in reading order: led1R, led1G, led1B ... led9B, then for each key group of
+// calibrationDefaults its Deg0, Deg1, Deg2, Vel0, Vel1, Vel2.
+std::vector<ExtendedKey> extendedKeys();
 
 // Reads the 27 LED keys and the 78 calibration keys of section CONSTANTS, each falling
 // back to its default when missing or out of range, then builds dialCalibration.
