@@ -32,8 +32,10 @@ const char* const usage =
     "  --natives     also trace every native call\n"
     "  --memory      also trace every read of a vehicle object in game memory\n";
 
+const char* extraUsage = "";
+
 int usageError(const std::string& what) {
-    std::fprintf(stderr, "velquist-sim: %s\n%s", what.c_str(), usage);
+    std::fprintf(stderr, "velquist-sim: %s\n%s%s", what.c_str(), usage, extraUsage);
     return exitUsage;
 }
 
@@ -109,10 +111,12 @@ int runCommand(const std::vector<std::string>& args, PluginLoader& loader) {
 
 }  // namespace
 
-int simMain(int argc, char** argv, PluginLoader& loader) {
+int simMain(int argc, char** argv, PluginLoader& loader, const char* moreUsage) {
+    if (moreUsage) extraUsage = moreUsage;
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty() || args[0] == "--help" || args[0] == "-h") {
         std::fputs(usage, args.empty() ? stderr : stdout);
+        std::fputs(extraUsage, args.empty() ? stderr : stdout);
         return args.empty() ? exitUsage : exitOk;
     }
     if (args[0] == "run") return runCommand({args.begin() + 1, args.end()}, loader);

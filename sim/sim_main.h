@@ -5,6 +5,7 @@
 
 namespace sim {
 
-int simMain(int argc, char** argv, PluginLoader& loader);
+// moreUsage: lines of further commands for the usage text (velquist-sim's tools).
+int simMain(int argc, char** argv, PluginLoader& loader, const char* moreUsage = nullptr);
 
 }  // namespace sim

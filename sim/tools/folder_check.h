@@ -1,0 +1,26 @@
+// The folder check: reads a game folder's data folder as the plug-in would and lists
+// everything the plug-in would silently pass over or replace by a default: values out of
+// range, unknown sections and keys, keys and sections written twice, missing or broken
+// images, brands without a logo, liveries of unknown brands, out-of-range max rpm and
+// calibrations whose needle cannot move.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace sim {
+
+struct Finding {
+    std::string file;  // relative to the game folder, with "/", e.g. Velquist/settings1.ini
+    int line = 0;      // 1-based; 0 when it concerns the file as a whole
+    std::string what;
+};
+
+// Every finding, file by file in a fixed order, by line within a file.
+std::vector<Finding> checkGameFolder(const std::filesystem::path& gameDir);
+
+// "FILE:LINE: what" (or "FILE: what"), FILE prefixed by the folder as the user named it.
+std::string formatFinding(const Finding& finding, const std::string& shownGameDir);
+
+}  // namespace sim

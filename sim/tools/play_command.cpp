@@ -1,0 +1,169 @@
+// velquist-sim play [--game DIR] [--screen WxH] [--trace FILE] [--last-frame FILE]
+//                   [--quit-after MS]
+// The HUD live in a window: the picture of each frame, paced to real time.
+#include <SDL.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+#include "host/sim_host.h"
+#include "tools/play_keys.h"
+#include "tools/play_session.h"
+#include "tools/tool_commands.h"
+
+namespace sim {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Behind real time by more than this, the pacing starts afresh instead of catching up.
+constexpr auto largestLag = std::chrono::milliseconds(250);
+
+int usageError(const std::string& what) {
+    std::fprintf(stderr, "velquist-sim play: %s\n%s", what.c_str(), toolsUsage);
+    return 2;
+}
+
+bool parseSize(const std::string& text, int& w, int& h) {
+    char x = 0, rest = 0;
+    return std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &rest) == 3 &&
+           (x == 'x' || x == 'X') && w >= 320 && h >= 200 && w <= 7680 && h <= 4320;
+}
+
+// The window: as large as the screen asked for, shrunk to fit the desktop.
+SDL_Window* openWindow(int w, int h) {
+    SDL_Rect bounds;
+    int ww = w, wh = h;
+    if (SDL_GetDisplayUsableBounds(0, &bounds) == 0 && bounds.w > 0 && bounds.h > 0) {
+        const double fit = std::min({1.0, bounds.w * 0.95 / w, bounds.h * 0.9 / h});
+        ww = static_cast<int>(w * fit);
+        wh = static_cast<int>(h * fit);
+    }
+    return SDL_CreateWindow("Velquist play", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, ww, wh,
+                            SDL_WINDOW_RESIZABLE);
+}
+
+}  // namespace
+
+int playCommand(const std::vector<std::string>& args) {
+    PlayOptions options;
+    std::string traceFile, lastFrame;
+    long quitAfter = -1;
+    for (size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= args.size()) return false;
+            into = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--game") {
+            if (!value(options.gameDir)) return usageError("--game needs a folder");
+        } else if (a == "--screen") {
+            if (!value(v) || !parseSize(v, options.width, options.height))
+                return usageError("--screen takes WxH, from 320x200 to 7680x4320");
+        } else if (a == "--trace") {
+            if (!value(traceFile)) return usageError("--trace needs a file");
+        } else if (a == "--last-frame") {
+            if (!value(lastFrame)) return usageError("--last-frame needs a file");
+        } else if (a == "--quit-after") {
+            char* end = nullptr;
+            if (!value(v) || (quitAfter = std::strtol(v.c_str(), &end, 10)) < 0 || *end != '\0')
+                return usageError("--quit-after takes milliseconds");
+        } else {
+            return usageError("unexpected " + a);
+        }
+    }
+
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "velquist-sim play: no window: %s\n", SDL_GetError());
+        return 1;
+    }
+    if (!traceFile.empty() && !host.trace.open(traceFile)) {
+        SDL_Quit();
+        return usageError("cannot write the trace " + traceFile);
+    }
+    int status = 0;
+    {
+        PlaySession session(options);
+        std::string error;
+        SDL_Window* window = nullptr;
+        SDL_Renderer* screen = nullptr;
+        SDL_Texture* texture = nullptr;
+        if (!session.start(error)) {
+            std::fprintf(stderr, "velquist-sim play: %s\n", error.c_str());
+            status = 1;
+        } else if (!(window = openWindow(options.width, options.height)) ||
+                   !(screen = SDL_CreateRenderer(window, -1, 0)) ||
+                   SDL_RenderSetLogicalSize(screen, options.width, options.height) != 0 ||
+                   !(texture = SDL_CreateTexture(screen, SDL_PIXELFORMAT_RGB888,
+                                                 SDL_TEXTUREACCESS_STREAMING, options.width,
+                                                 options.height))) {
+            std::fprintf(stderr, "velquist-sim play: no window: %s\n", SDL_GetError());
+            status = 1;
+        } else {
+            std::fprintf(stderr, "velquist-sim play: game folder %s\n", session.gameDir().c_str());
+            const auto begin = Clock::now();
+            auto paceFrom = begin;
+            long frames = 0;
+            bool running = true;
+            cairo_surface_t* picture = nullptr;
+            while (running) {
+                SDL_Event e;
+                while (SDL_PollEvent(&e)) {
+                    if (e.type == SDL_QUIT) running = false;
+                    if (e.type != SDL_KEYDOWN && e.type != SDL_KEYUP) continue;
+                    if (e.key.keysym.scancode == SDL_SCANCODE_ESCAPE) {
+                        running = false;
+                        continue;
+                    }
+                    const uint32_t vk = virtualKeyOf(e.key.keysym.scancode);
+                    if (vk == 0) continue;
+                    if (e.type == SDL_KEYUP)
+                        session.keyUp(vk);
+                    else if (!e.key.repeat)
+                        session.keyDown(vk);
+                }
+                if (!running) break;
+                session.frame();
+                picture = session.picture();
+                SDL_UpdateTexture(texture, nullptr, cairo_image_surface_get_data(picture),
+                                  cairo_image_surface_get_stride(picture));
+                SDL_RenderClear(screen);
+                SDL_RenderCopy(screen, texture, nullptr, nullptr);
+                SDL_RenderPresent(screen);
+
+                // One frame of simulated time per frame time of real time.
+                ++frames;
+                const auto due = paceFrom + std::chrono::milliseconds(frames * session.frameTime());
+                const auto now = Clock::now();
+                if (now < due) {
+                    std::this_thread::sleep_until(due);
+                } else if (now - due > largestLag) {
+                    paceFrom = now;
+                    frames = 0;
+                }
+                if (quitAfter >= 0 && Clock::now() - begin >= std::chrono::milliseconds(quitAfter))
+                    running = false;
+            }
+            if (!lastFrame.empty() && picture &&
+                cairo_surface_write_to_png(picture, lastFrame.c_str()) != CAIRO_STATUS_SUCCESS) {
+                std::fprintf(stderr, "velquist-sim play: cannot write %s\n", lastFrame.c_str());
+                status = 1;
+            }
+            std::printf("%s\n", session.overlay().c_str());
+        }
+        if (texture) SDL_DestroyTexture(texture);
+        if (screen) SDL_DestroyRenderer(screen);
+        if (window) SDL_DestroyWindow(window);
+    }
+    host.trace.close();
+    SDL_Quit();
+    return status;
+}
+
+}  // namespace sim
