@@ -12,21 +12,17 @@
 #include "hud/needle_math.h"
 #include "render/renderer.h"
 #include "skin/dial_scales.h"
+#include "support/dial_probe.h"
 
 namespace cat = velquist::catalogue;
 using sim::host;
 
 namespace {
 
-constexpr double pi = 3.14159265358979323846;
-constexpr int screen = 1024;         // one screen pixel per canvas pixel
-constexpr double centre = 512.0;     // the pivot on the screen
-constexpr double tolerance = 3.0;    // px between the tip and the tick's middle line
-constexpr double widestTick = 16.0;  // px: a mark wider than this at the tip is no tick
+constexpr int screen = 1024;                       // one screen pixel per canvas pixel
+constexpr dial_probe::Point centre{512.0, 512.0};  // the pivot on the screen
 
-struct Point {
-    double x, y;
-};
+using dial_probe::Point;
 
 class DialMarks : public ::testing::Test {
   protected:
@@ -55,67 +51,18 @@ class DialMarks : public ::testing::Test {
                             0.5f, rotation, 1.0f, r,   g,    b,    1.0f, host.tick};
         return sim::renderer().compose();
     }
-    static void rgb(cairo_surface_t* s, int x, int y, int& r, int& g, int& b) {
-        const unsigned char* data = cairo_image_surface_get_data(s);
-        const uint32_t p =
-            reinterpret_cast<const uint32_t*>(data + y * cairo_image_surface_get_stride(s))[x];
-        r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
-    }
     // The needle, tinted green: its farthest green pixel from the pivot.
     Point needleTip(int needle, double turns) {
         cairo_surface_t* s = alone(needle, static_cast<float>(turns), 0, 1, 0);
-        Point tip{centre, centre};
-        double best = 0;
-        for (int y = 0; y < screen; ++y)
-            for (int x = 0; x < screen; ++x) {
-                int r, g, b;
-                rgb(s, x, y, r, g, b);
-                const double d = std::hypot(x + 0.5 - centre, y + 0.5 - centre);
-                if (g > 160 && r < 90 && b < 90 && d > best) best = d, tip = {x + 0.5, y + 0.5};
-            }
-        return tip;
+        return dial_probe::farthest(
+            s, centre, [](int r, int g, int b) { return g > 160 && r < 90 && b < 90; }, 0, 1);
     }
-    // On the face, tinted magenta: walks the circle through the tip across the angle and
-    // returns the middle of the mark met there, or a failure.
-    ::testing::AssertionResult tipOnTick(cairo_surface_t* face, Point tip,
-                                         const std::string& what) {
-        const double radius = std::hypot(tip.x - centre, tip.y - centre);
-        const double angle = std::atan2(tip.x - centre, centre - tip.y);  // clockwise from up
-        auto marked = [&](double a) {
-            const int x = static_cast<int>(centre + radius * std::sin(a));
-            const int y = static_cast<int>(centre - radius * std::cos(a));
-            if (x < 0 || y < 0 || x >= screen || y >= screen) return false;
-            int r, g, b;
-            rgb(face, x, y, r, g, b);
-            return r > 150 && b > 150 && g < 110;
-        };
-        const double step = 0.25 / radius;  // a quarter pixel along the circle
-        const double reach = (widestTick + 2 * tolerance) / radius;
-        double from = angle, to = angle;
-        if (!marked(angle)) {
-            // The nearest mark on either side within the tolerance.
-            double d = step;
-            while (d <= tolerance / radius && !marked(angle - d) && !marked(angle + d))
-                d += step;
-            if (d > tolerance / radius)
-                return ::testing::AssertionFailure()
-                       << what << ": no tick under the needle's tip at (" << tip.x << ", " << tip.y
-                       << ")";
-            from = to = marked(angle - d) ? angle - d : angle + d;
-        }
-        while (marked(from - step) && angle - from < reach)
-            from -= step;
-        while (marked(to + step) && to - angle < reach)
-            to += step;
-        const double width = (to - from) * radius;
-        if (width >= widestTick)
-            return ::testing::AssertionFailure()
-                   << what << ": the mark under the tip is " << width << " px wide, not a tick";
-        const double offset = ((from + to) / 2 - angle) * radius;
-        if (std::fabs(offset) > tolerance)
-            return ::testing::AssertionFailure()
-                   << what << ": the tip is " << offset << " px off the tick's middle";
-        return ::testing::AssertionSuccess();
+    // On the face, tinted magenta, a tick under the tip.
+    static ::testing::AssertionResult tipOnTick(cairo_surface_t* face, Point tip,
+                                                const std::string& what) {
+        return dial_probe::tipOnTick(
+            face, centre, tip, [](int r, int g, int b) { return r > 150 && b > 150 && g < 110; },
+            what);
     }
 };
 

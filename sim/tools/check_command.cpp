@@ -14,17 +14,14 @@ int checkCommand(const std::vector<std::string>& args) {
         if (args[i] == "--game" && i + 1 < args.size()) {
             gameDir = args[++i];
         } else {
-            std::fprintf(stderr, "velquist-sim check: unexpected %s\n%s", args[i].c_str(),
-                         toolsUsage);
-            return 2;
+            return toolUsageError("check", "unexpected " + args[i]);
         }
     }
     std::error_code ec;
     const std::filesystem::path dir =
         gameDir.empty() ? defaultDataFolder().parent_path() : std::filesystem::path(gameDir);
     if (!std::filesystem::is_directory(dir, ec)) {
-        std::fprintf(stderr, "velquist-sim check: no such game folder: %s\n", dir.c_str());
-        return 2;
+        return toolUsageError("check", "no such game folder: " + dir.string());
     }
     const std::vector<Finding> findings = checkGameFolder(dir);
     for (const Finding& f : findings)

@@ -17,8 +17,7 @@ namespace sim {
 namespace {
 
 int usageError(const std::string& what) {
-    std::fprintf(stderr, "velquist-sim dial: %s\n%s", what.c_str(), toolsUsage);
-    return 2;
+    return toolUsageError("dial", what);
 }
 
 // "a,b,c" of numbers; "none" is the empty list.

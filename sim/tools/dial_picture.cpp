@@ -191,8 +191,8 @@ bool writeDialPicture(const fs::path& gameDir, const DialChoice& dial,
     // The mark of each needle beyond the face's rim, and the title.
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
     cairo_set_font_size(cr, fw * labelSize);
-    cairo_set_source_rgb(cr, std::max(0.35f, colour[0]), std::max(0.35f, colour[1]),
-                         std::max(0.35f, colour[2]));
+    // The needles' colour, lightened so that it reads on the dark ground.
+    cairo_set_source_rgb(cr, 0.5 + colour[0] / 2.0, 0.5 + colour[1] / 2.0, 0.5 + colour[2] / 2.0);
     for (const DialNeedle& n : needles) {
         const std::string text = number(n.mark);
         cairo_text_extents_t e;

@@ -1,5 +1,6 @@
 #include "tools/play_session.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -114,28 +115,39 @@ std::string PlaySession::overlay() const {
     const char* kind = "vehicle";
     for (const PlayVehicle& p : playVehicles)
         if (v->name == p.name) kind = p.name;
-    char text[256];
-    std::snprintf(text, sizeof text,
-                  "%s %s   %.0f km/h  %.0f mph   gear %d   rpm %.2f      "
-                  "1-5 vehicle   W/S drive   Space hand brake   F10 menu   Esc quit",
-                  kind, v->label.c_str(), v->speed * 3.6, v->speed * 2.2369363, v->gear, v->rpm);
+    char text[160];
+    std::snprintf(text, sizeof text, "%s %s   %.0f km/h  %.0f mph   gear %d   rpm %.2f", kind,
+                  v->label.c_str(), v->speed * 3.6, v->speed * 2.2369363, v->gear, v->rpm);
     return text;
 }
 
 cairo_surface_t* PlaySession::picture() {
+    static const char* const keysHelp =
+        "1-5 vehicle  W/S drive  Space hand brake  F10 menu  Esc quit";
     cairo_surface_t* frame = renderer().compose();
     const int w = cairo_image_surface_get_width(frame);
     const double size = std::max(11.0, std::round(cairo_image_surface_get_height(frame) / 60.0));
     cairo_t* cr = cairo_create(frame);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.6);
-    cairo_rectangle(cr, 0, 0, w, size * 1.6);
-    cairo_fill(cr);
     cairo_select_font_face(cr, "DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL,
                            CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, size);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_move_to(cr, size * 0.5, size * 1.15);
-    cairo_show_text(cr, overlay().c_str());
+    // Top right, clear of the menu (top left) and the cluster (bottom right).
+    const std::string lines[2] = {overlay(), keysHelp};
+    double width = 0;
+    for (const std::string& line : lines) {
+        cairo_text_extents_t e;
+        cairo_text_extents(cr, line.c_str(), &e);
+        width = std::max(width, e.x_advance);
+    }
+    const double left = w - width - size;
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.6);
+    cairo_rectangle(cr, left - size * 0.5, 0, width + size * 1.5, size * 3);
+    cairo_fill(cr);
+    for (int i = 0; i < 2; ++i) {
+        cairo_set_source_rgb(cr, 1, 1, i == 0 ? 1 : 0.7);
+        cairo_move_to(cr, left, size * (1.2 + 1.3 * i));
+        cairo_show_text(cr, lines[i].c_str());
+    }
     cairo_destroy(cr);
     cairo_surface_flush(frame);
     return frame;

@@ -14,4 +14,7 @@ int playCommand(const std::vector<std::string>& args);
 
 extern const char* const toolsUsage;
 
+// A bad command line: the message and the usage on standard error; returns exit status 2.
+int toolUsageError(const char* tool, const std::string& what);
+
 }  // namespace sim

@@ -1,3 +1,5 @@
+#include <cstdio>
+
 #include "tools/tool_commands.h"
 
 namespace sim {
@@ -14,5 +16,10 @@ const char* const toolsUsage =
     "                         [--quit-after MS]\n"
     "         the HUD live in a window: W/S or arrows drive, Space hand brake, 1-5 vehicle,\n"
     "         F10 and the numpad work the menu, Esc quits\n";
+
+int toolUsageError(const char* tool, const std::string& what) {
+    std::fprintf(stderr, "velquist-sim %s: %s\nusage:\n%s", tool, what.c_str(), toolsUsage);
+    return 2;
+}
 
 }  // namespace sim

@@ -1,0 +1,60 @@
+#include "support/tool_process.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace tool_process {
+
+namespace {
+
+std::string quoted(const std::string& word) {
+    std::string out = "'";
+    for (char c : word)
+        out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+}  // namespace
+
+Result run(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
+    const std::filesystem::path errors = std::filesystem::temp_directory_path() /
+                                         ("velquist-tool-" + std::to_string(::getpid()) + ".err");
+    std::string command;
+    for (const std::string& e : environment)
+        command += quoted(e) + " ";
+    command += quoted(VELQUIST_SIM);
+    for (const std::string& a : args)
+        command += " " + quoted(a);
+    command += " 2>" + quoted(errors.string());
+    Result result;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (!pipe) return result;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
+        result.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream in(errors);
+    std::ostringstream text;
+    text << in.rdbuf();
+    result.errors = text.str();
+    std::error_code ec;
+    std::filesystem::remove(errors, ec);
+    return result;
+}
+
+std::vector<std::string> lines(const std::string& text) {
+    std::vector<std::string> out;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line))
+        out.push_back(line);
+    return out;
+}
+
+}  // namespace tool_process

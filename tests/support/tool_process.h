@@ -1,0 +1,23 @@
+// Runs velquist-sim with a command line of words and collects its exit status and its
+// standard output and error.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tool_process {
+
+struct Result {
+    int exitCode = -1;
+    std::string out;     // standard output
+    std::string errors;  // standard error
+};
+
+// extraEnvironment: NAME=VALUE words set for this run only.
+Result run(const std::vector<std::string>& args,
+           const std::vector<std::string>& extraEnvironment = {});
+
+// The lines of a text, without their line ends.
+std::vector<std::string> lines(const std::string& text);
+
+}  // namespace tool_process
