@@ -73,13 +73,20 @@ TEST_F(PlaySessionTest, HeldKeysRepeatEveryThirtyMilliseconds) {
     EXPECT_FALSE(velquist::keyHeld(vkNumpad2));
 }
 
+TEST_F(PlaySessionTest, QuickTapIsSeenByTheNextFrame) {
+    session.keyDown(vkNumpad2);
+    session.keyUp(vkNumpad2);  // before any frame
+    EXPECT_TRUE(velquist::keyHeld(vkNumpad2));
+    frames(1);
+    EXPECT_FALSE(velquist::keyHeld(vkNumpad2));
+}
+
 TEST_F(PlaySessionTest, F10OpensTheMenuAndTheKeypadWorksIt) {
     frames(5);
     EXPECT_FALSE(shows("Toggle HUD"));
     session.keyDown(vkF10);
-    frames(3);
     session.keyUp(vkF10);
-    frames(3);
+    frames(6);
     EXPECT_TRUE(shows("Toggle HUD"));
     EXPECT_TRUE(shows("Analytics"));
     // The picture holds the frame and the overlay line.

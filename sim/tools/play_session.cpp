@@ -67,11 +67,16 @@ uint32_t PlaySession::frameTime() const {
 void PlaySession::keyDown(uint32_t vk) {
     if (held_.count(vk)) return;
     held_[vk] = host.tick;
+    fresh_.insert(vk);
     sendKey(vk, true);
     if (vk >= '1' && vk <= '5') switchVehicle(static_cast<int>(vk - '1'));
 }
 
 void PlaySession::keyUp(uint32_t vk) {
+    if (fresh_.count(vk)) {
+        releaseAfterFrame_.insert(vk);
+        return;
+    }
     if (!held_.erase(vk)) return;
     sendKey(vk, false);
 }
@@ -101,6 +106,10 @@ void PlaySession::updateDrive() {
 void PlaySession::frame() {
     updateDrive();
     runFrame();
+    fresh_.clear();
+    for (uint32_t vk : releaseAfterFrame_)
+        keyUp(vk);
+    releaseAfterFrame_.clear();
     for (auto& [vk, last] : held_) {
         if (host.tick - last >= keyRepeatInterval) {
             sendKey(vk, true);

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 
 #include "linked_plugin.h"
@@ -33,7 +34,9 @@ class PlaySession {
     // Prepares the game folder, the world and the plug-in; false with a message.
     bool start(std::string& error);
 
-    // A key went down or up (the window's own repeats are not passed on).
+    // A key went down or up (the window's own repeats are not passed on). A key that goes
+    // up before a frame has seen it down is released after the next frame, so that even
+    // the quickest tap reaches the script.
     void keyDown(uint32_t vk);
     void keyUp(uint32_t vk);
 
@@ -57,6 +60,8 @@ class PlaySession {
     LinkedPlugin plugin_;
     Runner runner_;
     std::map<uint32_t, uint32_t> held_;  // virtual key to the tick of its last key-down
+    std::set<uint32_t> fresh_;           // went down since the last frame
+    std::set<uint32_t> releaseAfterFrame_;
     bool started_ = false;
 };
 
