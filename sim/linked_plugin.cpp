@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/library_entry.h"
+#include "core/process_state.h"
 #include "core/process_texts.h"
 #include "host/portable/portable_platform.h"
 #include "host/sim_host.h"
@@ -24,6 +25,9 @@ bool LinkedPlugin::load(const std::string& gameDir, std::string& /*error*/) {
     portable::config.tick = simulatedTick;
     portable::config.moduleFile = (dir / "Velquist.asi").string();
     host.dataFolder = portable::toPluginPath((dir / "Velquist").string()) + "\\";
+    // Static initialisation: every load starts from the values a freshly loaded library
+    // has, as Velquist.asi does when LoadLibrary maps it again.
+    velquist::resetProcessState();
     velquist::libraryEntry(&moduleToken, velquist::reasonProcessAttach);
     return true;
 }

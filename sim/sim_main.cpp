@@ -21,12 +21,14 @@ constexpr int exitUsage = 2;
 
 const char* const usage =
     "usage: velquist-sim run SCENARIO [--game DIR] [--trace FILE] [--shots DIR] [--natives]\n"
+    "                                 [--memory]\n"
     "  SCENARIO      a scenario file, or - for standard input\n"
     "  --game DIR    the game folder holding Velquist/ (default: a temporary copy of the\n"
     "                default data folder)\n"
     "  --trace FILE  write the trace there (- for standard output)\n"
     "  --shots DIR   where shot writes its pictures (default: current folder)\n"
-    "  --natives     also trace every native call\n";
+    "  --natives     also trace every native call\n"
+    "  --memory      write the process's memory use to standard error after each unload\n";
 
 int usageError(const std::string& what) {
     std::fprintf(stderr, "velquist-sim: %s\n%s", what.c_str(), usage);
@@ -35,7 +37,7 @@ int usageError(const std::string& what) {
 
 int runCommand(const std::vector<std::string>& args, PluginLoader& loader) {
     std::string scenario, gameDir, traceFile, shotsDir = ".";
-    bool natives = false;
+    bool natives = false, memory = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string& into) {
@@ -51,6 +53,8 @@ int runCommand(const std::vector<std::string>& args, PluginLoader& loader) {
             if (!value(shotsDir)) return usageError("--shots needs a folder");
         } else if (a == "--natives") {
             natives = true;
+        } else if (a == "--memory") {
+            memory = true;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             return usageError("unknown option " + a);
         } else if (scenario.empty()) {
@@ -85,7 +89,7 @@ int runCommand(const std::vector<std::string>& args, PluginLoader& loader) {
     host.traceNatives = natives;
     registerHostNatives();
 
-    Runner runner(loader, RunOptions{gameDir, shotsDir});
+    Runner runner(loader, RunOptions{gameDir, shotsDir, memory});
     if (!runner.prepare(error)) {
         std::fprintf(stderr, "velquist-sim: %s\n", error.c_str());
         return exitFailure;

@@ -1,10 +1,12 @@
 #include "scenario/runner.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 
 #include "host/sim_host.h"
+#include "process_memory.h"
 #include "sim_files.h"
 
 namespace fs = std::filesystem;
@@ -19,6 +21,16 @@ constexpr uint32_t keyRepeatInterval = 30;
 uint32_t number(const std::string& word) { return static_cast<uint32_t>(*parseInteger(word)); }
 
 }  // namespace
+
+void Runner::reportMemory() const {
+    const ProcessMemory m = processMemory();
+    std::fprintf(stderr,
+                 "memory after unload %u: private %llu bytes, working set %llu bytes, heap in "
+                 "use %llu bytes\n",
+                 unloads_, static_cast<unsigned long long>(m.privateBytes),
+                 static_cast<unsigned long long>(m.workingSet),
+                 static_cast<unsigned long long>(m.heapInUse));
+}
 
 bool Runner::prepare(std::string& error) {
     std::error_code ec;
@@ -127,9 +139,16 @@ bool Runner::execute(const Command& c, std::string& error) {
         if (!ensureLoaded(error)) return false;
         for (uint32_t i = number(w[0]); i > 0; --i) runFrame();
     } else if (c.name == "unload") {
-        if (loaded_) loader_.unload();
+        if (loaded_) {
+            loader_.unload();
+            ++unloads_;
+            if (options_.reportMemory) reportMemory();
+        }
         loaded_ = false;
         unloaded_ = true;
+    } else if (c.name == "load") {
+        if (!loader_.load(gameDir_, error)) return false;
+        loaded_ = true;
     }
     return true;
 }
