@@ -83,13 +83,16 @@ TEST(ImportPolicy, CppRuntimeAndForeignDllsAreRejected) {
     EXPECT_TRUE(mentions(problemsOf(foreign), "imports from d3d11.dll, which is not a system DLL"));
 }
 
-TEST(ImportPolicy, ExportsAndNonDllImagesAreRejected) {
+TEST(ImportPolicy, ExportsStampsAndNonDllImagesAreRejected) {
     auto exporting = conformingSpec();
     exporting.exports = {"_Unwind_Resume"};
     EXPECT_TRUE(mentions(problemsOf(exporting), "exports 1 names, the first _Unwind_Resume"));
     auto program = conformingSpec();
     program.dll = false;
     EXPECT_TRUE(mentions(problemsOf(program), "not a DLL"));
+    auto stamped = conformingSpec();
+    stamped.timeDateStamp = 0x6578A2C0;
+    EXPECT_TRUE(mentions(problemsOf(stamped), "carries its link time"));
 }
 
 TEST(ImportPolicy, SystemDllNamesIgnoreCase) {

@@ -104,6 +104,8 @@ bool isCppRuntimeDll(const std::string& name) {
 std::vector<std::string> check(const pe::Image& image, const Policy& policy) {
     std::vector<std::string> problems;
     if (!image.isDll) problems.push_back("the image is not a DLL");
+    if (image.timeDateStamp != 0)
+        problems.push_back("the image carries its link time, so no two builds are alike");
     if (!image.exports.empty())
         problems.push_back("the plug-in has no exports, but the image exports " +
                            std::to_string(image.exports.size()) + " names, the first " +

@@ -1,7 +1,8 @@
 // What the shipped Velquist.asi may import and export, and the check of an image against
 // it. The plug-in must load into the game with nothing beside it but ScriptHookV.dll:
 // exactly the host functions it binds, kernel32 functions named on a written list,
-// other functions only from system DLLs, no C++ runtime DLL, and no exports.
+// other functions only from system DLLs, no C++ runtime DLL, and no exports. And no link
+// time in its header, so that two builds of one commit are byte for byte the same.
 #pragma once
 
 #include <string>

@@ -1,5 +1,5 @@
 // pe_imports: lists what a 64-bit Windows image imports and exports, and with --check
-// holds Velquist.asi to its import policy.
+// holds Velquist.asi to its import policy (which also wants no link time stamped in).
 // Exit status: 0 fine, 1 the policy is broken, 2 the file cannot be read as an image.
 #include <cstdio>
 #include <string>
