@@ -7,20 +7,20 @@
 
 namespace {
 
-crafted_pe::Spec sampleSpec() {
-    crafted_pe::Spec spec;
-    spec.dlls = {{"KERNEL32.dll", {"GetTickCount", "Sleep"}, {}, false},
-                 {"ScriptHookV.dll", {"?scriptWait@@YAXK@Z"}, {7}, false},
-                 {"USER32.dll", {"MessageBoxA"}, {}, true}};
-    spec.exports = {"exportedOne", "exportedTwo"};
-    spec.timeDateStamp = 0x12345678;
-    return spec;
+crafted_pe::Contents sampleContents() {
+    crafted_pe::Contents contents;
+    contents.dlls = {{"KERNEL32.dll", {"GetTickCount", "Sleep"}, {}, false},
+                     {"ScriptHookV.dll", {"?scriptWait@@YAXK@Z"}, {7}, false},
+                     {"USER32.dll", {"MessageBoxA"}, {}, true}};
+    contents.exports = {"exportedOne", "exportedTwo"};
+    contents.timeDateStamp = 0x12345678;
+    return contents;
 }
 
 TEST(PeImports, ReadsEveryDllWithItsFunctionsInOrder) {
     pe::Image image;
     std::string error;
-    ASSERT_TRUE(pe::readImage(crafted_pe::build(sampleSpec()), image, error)) << error;
+    ASSERT_TRUE(pe::readImage(crafted_pe::build(sampleContents()), image, error)) << error;
     EXPECT_TRUE(image.isDll);
     EXPECT_EQ(image.timeDateStamp, 0x12345678u);
     ASSERT_EQ(image.dlls.size(), 3u);
@@ -41,11 +41,11 @@ TEST(PeImports, ReadsEveryDllWithItsFunctionsInOrder) {
 }
 
 TEST(PeImports, ImageWithoutTablesHasNoImportsOrExports) {
-    crafted_pe::Spec spec;
-    spec.dll = false;
+    crafted_pe::Contents contents;
+    contents.dll = false;
     pe::Image image;
     std::string error;
-    ASSERT_TRUE(pe::readImage(crafted_pe::build(spec), image, error)) << error;
+    ASSERT_TRUE(pe::readImage(crafted_pe::build(contents), image, error)) << error;
     EXPECT_FALSE(image.isDll);
     EXPECT_TRUE(image.dlls.empty());
     EXPECT_TRUE(image.exports.empty());
@@ -58,20 +58,20 @@ TEST(PeImports, RejectsWhatIsNotA64BitImage) {
     EXPECT_FALSE(pe::readImage(std::vector<uint8_t>(100, 0), image, error));
     EXPECT_EQ(error, "not an MZ executable");
 
-    auto bytes = crafted_pe::build(sampleSpec());
+    auto bytes = crafted_pe::build(sampleContents());
     bytes[crafted_pe::optionalHeaderOffset] = 0x0B;  // PE32 magic 0x10B
     bytes[crafted_pe::optionalHeaderOffset + 1] = 0x01;
     EXPECT_FALSE(pe::readImage(bytes, image, error));
     EXPECT_EQ(error, "not a 64-bit (PE32+) image");
 
-    bytes = crafted_pe::build(sampleSpec());
+    bytes = crafted_pe::build(sampleContents());
     bytes[0x3C] = 0xF0;  // the PE header's offset points past the end
     bytes[0x3D] = 0xFF;
     EXPECT_FALSE(pe::readImage(bytes, image, error));
 }
 
 TEST(PeImports, DamagedTablesGiveAnErrorNotACrash) {
-    const auto good = crafted_pe::build(sampleSpec());
+    const auto good = crafted_pe::build(sampleContents());
     pe::Image image;
     std::string error;
     // Every truncation of the file is either still readable or reported.
@@ -97,7 +97,7 @@ TEST(PeImports, DamagedTablesGiveAnErrorNotACrash) {
 }
 
 TEST(PeImports, ImportDirectoryOutsideEverySectionIsReported) {
-    auto bytes = crafted_pe::build(sampleSpec());
+    auto bytes = crafted_pe::build(sampleContents());
     const size_t importEntry = crafted_pe::optionalHeaderOffset + 112 + 8;
     bytes[importEntry + 3] = 0x7F;  // RVA far beyond the one section
     pe::Image image;

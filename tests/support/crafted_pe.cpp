@@ -72,9 +72,9 @@ DllTables writeDll(Bytes& sec, const Dll& dll) {
 
 }  // namespace
 
-std::vector<uint8_t> build(const Spec& spec) {
+std::vector<uint8_t> build(const Contents& contents) {
     std::vector<const Dll*> normal, delayed;
-    for (const Dll& d : spec.dlls)
+    for (const Dll& d : contents.dlls)
         (d.delayed ? delayed : normal).push_back(&d);
 
     Bytes sec;
@@ -94,16 +94,16 @@ std::vector<uint8_t> build(const Spec& spec) {
         sec.put(delays + 32 * i + 16, t.lookup, 4);
     }
     size_t exports = 0;
-    if (!spec.exports.empty()) {
+    if (!contents.exports.empty()) {
         sec.align(4);
         exports = sec.reserve(40);
-        const size_t n = spec.exports.size();
+        const size_t n = contents.exports.size();
         const size_t functions = sec.reserve(4 * n);
         const size_t names = sec.reserve(4 * n);
         const size_t ordinals = sec.reserve(2 * n);
         for (size_t i = 0; i < n; ++i) {
             sec.put(functions + 4 * i, rva(0), 4);
-            sec.put(names + 4 * i, rva(sec.text(spec.exports[i])), 4);
+            sec.put(names + 4 * i, rva(sec.text(contents.exports[i])), 4);
             sec.put(ordinals + 2 * i, i, 2);
         }
         sec.put(exports + 16, 1, 4);  // ordinal base
@@ -125,9 +125,9 @@ std::vector<uint8_t> build(const Spec& spec) {
     file.put(peHeaderOffset, 0x00004550, 4);  // "PE\0\0"
     file.put(peHeaderOffset + 4, 0x8664, 2);  // x86-64
     file.put(peHeaderOffset + 6, 1, 2);       // one section
-    file.put(peHeaderOffset + 8, spec.timeDateStamp, 4);
+    file.put(peHeaderOffset + 8, contents.timeDateStamp, 4);
     file.put(peHeaderOffset + 20, 240, 2);  // optional header size
-    file.put(peHeaderOffset + 22, spec.dll ? 0x2022 : 0x0022, 2);
+    file.put(peHeaderOffset + 22, contents.dll ? 0x2022 : 0x0022, 2);
     const size_t opt = optionalHeaderOffset;
     file.put(opt, 0x20B, 2);
     file.put(opt + 24, 0x180000000ull, 8);  // image base
@@ -140,7 +140,7 @@ std::vector<uint8_t> build(const Spec& spec) {
         file.put(opt + 112 + 8 * static_cast<size_t>(index), rva(at), 4);
         file.put(opt + 116 + 8 * static_cast<size_t>(index), size, 4);
     };
-    if (!spec.exports.empty()) directory(0, exports, 40);
+    if (!contents.exports.empty()) directory(0, exports, 40);
     if (!normal.empty()) directory(1, imports, (normal.size() + 1) * 20);
     if (!delayed.empty()) directory(13, delays, (delayed.size() + 1) * 32);
     const size_t sh = sectionHeaderOffset;

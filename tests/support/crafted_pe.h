@@ -15,7 +15,7 @@ struct Dll {
     bool delayed = false;                // listed in the delay-load directory
 };
 
-struct Spec {
+struct Contents {
     std::vector<Dll> dlls;
     std::vector<std::string> exports;
     bool dll = true;
@@ -24,7 +24,7 @@ struct Spec {
 
 // The image's bytes: headers, then one section holding the import, delay-load and export
 // tables.
-std::vector<uint8_t> build(const Spec& spec);
+std::vector<uint8_t> build(const Contents& contents);
 
 // Offsets into a built image, for tests that damage it on purpose.
 constexpr size_t peHeaderOffset = 0x80;
