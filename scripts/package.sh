@@ -12,7 +12,7 @@
 # usage: scripts/package.sh [--no-build] [--clean] [--windows-build DIR] [--linux-build DIR]
 #                           [--out DIR]
 #   --no-build           package what the build folders already hold
-#   --clean              remove the build folders first, for a release from scratch
+#   --clean              remove the preset build folders first, for a release from scratch
 #   --windows-build DIR  the Windows build (default build/windows, preset windows)
 #   --linux-build DIR    the Linux build (default build/linux-release, preset linux-release)
 #   --out DIR            where the zip goes (default dist)
@@ -35,9 +35,9 @@ while [ $# -gt 0 ]; do
   case $1 in
     --no-build) build=0 ;;
     --clean) clean=1 ;;
-    --windows-build) [ $# -ge 2 ] || usage; windows_build=$2; presets=0; shift ;;
-    --linux-build) [ $# -ge 2 ] || usage; linux_build=$2; presets=0; shift ;;
-    --out) [ $# -ge 2 ] || usage; out=$2; shift ;;
+    --windows-build) [ $# -ge 2 ] || usage; windows_build=$(realpath -m "$2"); presets=0; shift ;;
+    --linux-build) [ $# -ge 2 ] || usage; linux_build=$(realpath -m "$2"); presets=0; shift ;;
+    --out) [ $# -ge 2 ] || usage; out=$(realpath -m "$2"); shift ;;
     *) echo "package: unknown argument $1" >&2; usage ;;
   esac
   shift
@@ -46,6 +46,7 @@ fail() { echo "package: $*" >&2; exit 1; }
 
 if [ "$clean" = 1 ]; then
   [ "$build" = 1 ] || fail "--clean needs a build; leave out --no-build"
+  [ "$presets" = 1 ] || fail "--clean removes only the preset build folders; drop --windows-build and --linux-build"
   rm -rf "$windows_build" "$linux_build"
 fi
 if [ "$build" = 1 ]; then

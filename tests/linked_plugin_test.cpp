@@ -40,6 +40,9 @@ TEST(LinkedPlugin, EachLoadStartsFromTheLoadTimeState) {
     velquist::layout.mainX = 0.5f;
     velquist::acceleration.testMode = 2;
     plugin.unload();
+    // The library is gone, and its process-wide texts with it.
+    EXPECT_EQ(velquist::texts.helpLines[5], "");
+    EXPECT_EQ(velquist::texts.currentBrand, "Empty");
 
     ASSERT_TRUE(plugin.load(dir.string(), error)) << error;
     EXPECT_EQ(velquist::keyStates.entries[121].eventTime, 0u);
