@@ -9,6 +9,7 @@ packages=(
   g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
   wine wine64
   clang libclang-rt-14-dev
+  zip unzip
 )
 
 missing=()

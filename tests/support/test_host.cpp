@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/key_state.h"
+#include "core/process_state.h"
 #include "core/process_texts.h"
 #include "core/schedule.h"
 #include "host/game_memory.h"
@@ -20,18 +21,9 @@ TestHost host;
 
 void reset() {
     host = TestHost{};
+    velquist::resetProcessState();
     velquist::platform::portable::config = {};
     velquist::platform::portable::config.tick = [] { return host.tick; };
-    velquist::keyStates = velquist::KeyStateTable{};
-    velquist::schedule = velquist::Schedule{};
-    velquist::general = velquist::GeneralSettings{};
-    velquist::texts = velquist::ProcessTexts{};
-    velquist::profile = velquist::ProfileSettings{};
-    velquist::display = velquist::DisplaySettings{};
-    velquist::layout = velquist::Layout{};
-    velquist::sample = velquist::VehicleSample{};
-    velquist::gameMemory = velquist::GameMemory{};
-    velquist::extended = velquist::ExtendedSettings{};
 }
 
 }  // namespace testing_host
