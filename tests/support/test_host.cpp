@@ -9,6 +9,8 @@
 #include "host/portable/portable_platform.h"
 #include "host/script_hook.h"
 #include "hud/display_settings.h"
+#include "hud/hud_state.h"
+#include "hud/texture_set.h"
 #include "settings/extended_settings.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
@@ -32,6 +34,8 @@ void reset() {
     velquist::sample = velquist::VehicleSample{};
     velquist::gameMemory = velquist::GameMemory{};
     velquist::extended = velquist::ExtendedSettings{};
+    velquist::hud = velquist::HudState{};
+    velquist::textures = velquist::TextureSet{};
 }
 
 }  // namespace testing_host
@@ -51,9 +55,16 @@ void scriptWait(uint32_t) {
     ++host.frames;
 }
 int getGameVersion() { return host.gameVersion; }
-int createTexture(const char*) { return 0; }
-void drawTexture(int, int, int, int, float, float, float, float, float, float, float, float,
-                 float, float, float, float) {}
+int createTexture(const char* path) {
+    host.textures.emplace_back(path ? path : "");
+    return static_cast<int>(host.textures.size());
+}
+void drawTexture(int id, int index, int level, int time, float sizeX, float sizeY, float centerX,
+                 float centerY, float posX, float posY, float rotation, float aspect, float r,
+                 float g, float b, float a) {
+    host.draws.push_back({id, index, level, time, sizeX, sizeY, centerX, centerY, posX, posY,
+                          rotation, aspect, r, g, b, a});
+}
 void nativeInit(uint64_t hash) { host.pending = {hash, {}}; }
 void nativePush64(uint64_t value) { host.pending.args.push_back(value); }
 uint64_t* nativeCall() {
