@@ -50,6 +50,9 @@ struct TestHost {
 
 extern TestHost host;
 
+// Above 0 while a host function runs (a native's answer included).
+extern int hostDepth;
+
 // Fresh host and fresh plug-in state (key table, schedule, settings, texts, vehicle
 // sample, game memory, HUD state and textures).
 void reset();
