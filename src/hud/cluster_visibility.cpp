@@ -1,3 +1,4 @@
+// The cluster's visibility: the hiding conditions, the fade and the day brightness.
 #include "hud/cluster_visibility.h"
 
 #include "core/schedule.h"

@@ -34,8 +34,8 @@ void resetSample() {
     sample.engineHealth = intactEngineHealth;
     for (float& level : sample.fuelLevels)
         level = 1.0f;
-    // The cluster of a new vehicle starts from its narrowest dial with the small needles
-    // at rest and fades in. The velocity needle swings over from where it stands.
+    // The cluster of a new vehicle starts on the dial its class starts on, with the small
+    // needles at rest, and fades in. The velocity needle swings over from where it stands.
     hud.rpmNeedle = smallNeedleStart;
     hud.fuelNeedle = smallNeedleStart;
     hud.dialStep = 0;
