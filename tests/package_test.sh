@@ -56,14 +56,17 @@ grep -q "Velquist $version" "$work/game/README.txt" || fail "README.txt does not
 if tr -d '\r' <"$work/game/README.txt" | cmp -s - "$work/game/README.txt"; then
   fail "README.txt does not have CR LF line ends"
 fi
+# shellcheck source=both_sides.sh
+. "$(dirname "$0")/both_sides.sh"
+both_sides "$src/data/demo.scn" >"$work/demo.scn"
 rc=0
-wine "$winbuild/bin/velquist-host.exe" run "$(winepath -w "$src/data/demo.scn" 2>/dev/null)" \
+wine "$winbuild/bin/velquist-host.exe" run "$(winepath -w "$work/demo.scn" 2>/dev/null)" \
   --game "$(winepath -w "$work/game" 2>/dev/null)" \
   --trace "$(winepath -w "$work/package.jsonl" 2>/dev/null)" 2>"$work/windows.err" || rc=$?
 [ "$rc" = 0 ] || { cat "$work/windows.err"; fail "the demo from the package exited with $rc"; }
 grep -q '"ev":"register","what":"script"' "$work/package.jsonl" || fail "the packaged plug-in did not register"
 rc=0
-"$linbuild/bin/velquist-sim" run "$src/data/demo.scn" --trace "$work/build.jsonl" 2>"$work/linux.err" || rc=$?
+"$linbuild/bin/velquist-sim" run "$work/demo.scn" --trace "$work/build.jsonl" 2>"$work/linux.err" || rc=$?
 [ "$rc" = 0 ] || { cat "$work/linux.err"; fail "velquist-sim exited with $rc"; }
 "$compare" "$work/build.jsonl" "$work/package.jsonl" \
   || fail "the demo from the package differs from the demo of the build"

@@ -28,20 +28,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 winpath() { winepath -w "$1" 2>/dev/null; }
 
-# The scenario without the Linux-only commands; the bodies of `file` ... `end` stay whole.
-linux_only='shot'
-both_sides() {
-  awk -v drop="$linux_only" '
-    BEGIN { n = split(drop, names, " "); for (i = 1; i <= n; i++) skip[names[i]] = 1 }
-    {
-      line = $0; sub(/\r$/, "", line)
-      if (body) { if (line ~ /^[ \t]*end[ \t]*$/) body = 0; print; next }
-      split(line, w, /[ \t]+/); first = (w[1] == "" ? w[2] : w[1])
-      if (first == "file") body = 1
-      if (first in skip) { print "# (left out: Linux only) " line; next }
-      print
-    }' "$1"
-}
+# shellcheck source=both_sides.sh
+. "$(dirname "$0")/both_sides.sh"
 
 failed=0 count=0
 for scn in "$scenarios"/*.scn; do

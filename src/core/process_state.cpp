@@ -7,6 +7,7 @@
 #include "core/schedule.h"
 #include "host/game_memory.h"
 #include "hud/display_settings.h"
+#include "hud/hud_state.h"
 #include "hud/texture_set.h"
 #include "menu/menu_pages.h"
 #include "settings/extended_settings.h"
@@ -31,6 +32,7 @@ void resetProcessState() {
     gameMemory = GameMemory{};
     textures = TextureSet{};
     menu = MenuState{};
+    hud = HudState{};
 }
 
 }  // namespace velquist
