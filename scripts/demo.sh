@@ -7,7 +7,8 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 
 cmake --preset linux-release >/dev/null
-cmake --build --preset linux-release
+# Only what the demo needs: the simulator, the reel maker, the skin and the data folder.
+cmake --build --preset linux-release --target velquist-sim velquist-demo-reel default_skin data_folder
 out=out/demo
 rm -rf "$out"
 mkdir -p "$out"
