@@ -26,7 +26,7 @@ enter adder
 deco adder CokeInPossession=0.6
 drive adder throttle=1
 run 7000
-shot aspect-$name.png
+shot ratio-$name.png
 EOF2
-  echo "gallery: docs/images/aspect-$name.png"
+  echo "gallery: docs/images/ratio-$name.png"
 done
