@@ -106,6 +106,26 @@ TEST(SpineScenario, DefaultGameFolderIsATemporaryCopyThatIsRemoved) {
     EXPECT_FALSE(fs::exists(fs::path(VELQUIST_SIM).parent_path() / "Velquist" / "scratch.ini"));
 }
 
+TEST(SpineScenario, LoadAfterUnloadRegistersAgainWhileTimeGoesOn) {
+    const auto r =
+        sim_process::run("run 100\nunload\nrun 48\nload\nframes 2\nunload\n",
+                         {"--memory-use"});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    const auto registers = only(r.trace, "register");
+    const auto unregisters = only(r.trace, "unregister");
+    ASSERT_EQ(registers.size(), 4u);
+    ASSERT_EQ(unregisters.size(), 4u);
+    // 100 ms are 7 frames, 48 ms 3 more without the plug-in.
+    EXPECT_EQ(registers[2].f(), 10);
+    EXPECT_EQ(registers[2].t(), 100000 + 10 * 16);
+    EXPECT_EQ(registers[2]["what"].str(), "script");
+    EXPECT_EQ(registers[3]["what"].str(), "keyboard");
+    EXPECT_EQ(unregisters[2].f(), 12);
+    // --memory reports after each unload.
+    EXPECT_NE(r.errors.find("memory after unload 1: private "), std::string::npos) << r.errors;
+    EXPECT_NE(r.errors.find("memory after unload 2: private "), std::string::npos) << r.errors;
+}
+
 TEST(SpineCommandLine, FaultsExit2) {
     EXPECT_EQ(std::system((std::string(VELQUIST_SIM) + " 2>/dev/null").c_str()) >> 8, 2);
     EXPECT_EQ(std::system((std::string(VELQUIST_SIM) + " fly x 2>/dev/null").c_str()) >> 8, 2);

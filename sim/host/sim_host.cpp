@@ -41,6 +41,22 @@ void NativeCall::returnVector(float x, float y, float z) {
     std::memcpy(bytes + 16, &z, sizeof z);
 }
 
+int addTexture(const TextureEntry& entry) {
+    const int id = host.nextTextureId++;
+    host.textures[id] = entry;
+    return id;
+}
+
+const TextureEntry* findTexture(int id) {
+    auto it = host.textures.find(id);
+    return it == host.textures.end() ? nullptr : &it->second;
+}
+
+void forgetPluginTextures() {
+    host.textures.clear();
+    host.draws.clear();
+}
+
 void runFrame() {
     host.frameTexts.clear();
     host.frameRects.clear();
@@ -149,8 +165,7 @@ int createTexture(const char* path) {
     entry.tracePath = sim::startsWithNoCase(entry.path, host.dataFolder)
                           ? entry.path.substr(host.dataFolder.size())
                           : entry.path;
-    host.textures.push_back(entry);
-    const int id = static_cast<int>(host.textures.size());
+    const int id = sim::addTexture(entry);
     auto e = event("texture");
     e.field("id", id).field("path", entry.tracePath);
     if (entry.missing) e.field("missing", true);
@@ -165,9 +180,8 @@ void drawTexture(int id, int index, int level, int time, float sizeX, float size
                       centerX, centerY, posX, posY, rotation, screenHeightScale,
                       r,    g,     b,     a,        host.tick};
     host.draws[{id, index}] = d;
-    const char* tex = (id >= 1 && id <= static_cast<int>(host.textures.size()))
-                          ? host.textures[id - 1].tracePath.c_str()
-                          : "";
+    const sim::TextureEntry* texture = sim::findTexture(id);
+    const char* tex = texture ? texture->tracePath.c_str() : "";
     event("draw")
         .field("id", id)
         .field("tex", tex)

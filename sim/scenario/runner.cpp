@@ -1,10 +1,12 @@
 #include "scenario/runner.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 
 #include "host/sim_host.h"
+#include "process_memory.h"
 #ifdef VELQUIST_RENDERER
 #include "render/renderer.h"
 #endif
@@ -25,6 +27,16 @@ uint32_t number(const std::string& word) {
 }
 
 }  // namespace
+
+void Runner::reportMemory() const {
+    const ProcessMemory m = processMemory();
+    std::fprintf(stderr,
+                 "memory after unload %u: private %llu bytes, working set %llu bytes, heap in "
+                 "use %llu bytes\n",
+                 unloads_, static_cast<unsigned long long>(m.privateBytes),
+                 static_cast<unsigned long long>(m.workingSet),
+                 static_cast<unsigned long long>(m.heapInUse));
+}
 
 bool Runner::prepare(std::string& error) {
     std::error_code ec;
@@ -145,9 +157,17 @@ bool Runner::execute(const Command& c, std::string& error) {
         event("shot").field("file", w[0]);
 #endif
     } else if (c.name == "unload") {
-        if (loaded_) loader_.unload();
+        if (loaded_) {
+            loader_.unload();
+            forgetPluginTextures();
+            ++unloads_;
+            if (options_.reportMemory) reportMemory();
+        }
         loaded_ = false;
         unloaded_ = true;
+    } else if (c.name == "load") {
+        if (!loader_.load(gameDir_, error)) return false;
+        loaded_ = true;
     }
     return true;
 }

@@ -115,6 +115,7 @@ const std::map<std::string, Check>& checks() {
              return e.empty() ? wantInteger(c.words[0], "frame count", 0, 1000000000) : e;
          }},
         {"unload", [](const Command& c) { return wantWords(c, 0); }},
+        {"load", [](const Command& c) { return wantWords(c, 0); }},
 #ifdef VELQUIST_RENDERER
         {"shot",
          [](const Command& c) {
@@ -136,6 +137,25 @@ bool notInThisBuild(const std::string& name) {
 #else
     return name == "shot";
 #endif
+}
+
+// The line of a `load` that would load the plug-in while it is loaded, or 0. The plug-in
+// is loaded when time first passes (unless `unload` or `load` came first), by `load`, and
+// unloaded by `unload`.
+int loadWhileLoaded(const std::vector<Command>& commands) {
+    enum class State { fresh, loaded, unloaded } state = State::fresh;
+    for (const Command& c : commands) {
+        if (c.name == "load") {
+            if (state == State::loaded) return c.line;
+            state = State::loaded;
+        } else if (c.name == "unload") {
+            state = State::unloaded;
+        } else if (state == State::fresh &&
+                   (c.name == "run" || c.name == "frames" || c.name == "press")) {
+            state = State::loaded;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -253,6 +273,8 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         }
         commands.push_back(std::move(c));
     }
+    if (const int line = loadWhileLoaded(commands))
+        return fail(line, "load while the plug-in is loaded (unload it first)");
     return true;
 }
 

@@ -38,8 +38,12 @@ Result runPath(const fs::path& scenario, const std::vector<std::string>& extraAr
     const fs::path errors = work / "stderr.txt";
     std::string cmd = shellQuote(VELQUIST_SIM) + " run " + shellQuote(scenario.string()) +
                       " --trace " + shellQuote(trace.string());
-    for (const std::string& a : extraArgs) cmd += " " + shellQuote(a);
-    cmd += " 2>" + shellQuote(errors.string());
+    for (const std::string& a : extraArgs) {
+        cmd += ' ';
+        cmd += shellQuote(a);
+    }
+    cmd += " 2>";
+    cmd += shellQuote(errors.string());
     const int status = std::system(cmd.c_str());
     Result r;
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
