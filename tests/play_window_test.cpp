@@ -1,11 +1,13 @@
 // The play window under a virtual X display (Xvfb): keys typed into the window with
-// xdotool drive the car and open and work the menu; the window's last picture shows it.
+// xdotool drive the car and open and work the menu; the window's last picture shows the
+// menu and the cluster.
 #include <gtest/gtest.h>
 
 #include <cairo.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -193,6 +195,22 @@ TEST_F(PlayWindowTest, KeysDriveAndWorkTheMenuAndTheWindowShowsIt) {
         changed += pixel(picture, px, py) != pixel(backdrop, px, py);
     }
     EXPECT_GE(changed, 8) << "the menu's rectangles are not in the window's picture";
+
+    // The cluster: the velocity dial's face was drawn, and the picture shows it there.
+    const auto draws = trace_reader::only(trace_reader::readFile(trace), "draw");
+    const trace_reader::Event* face = nullptr;
+    for (const auto& d : draws)
+        if (d["tex"].str().rfind("Velocity\\", 0) == 0 && d["level"].num() == -9995) face = &d;
+    ASSERT_NE(face, nullptr) << "no velocity dial was drawn";
+    const int fx = static_cast<int>((*face)["pos"][0].num() * 960);
+    const int fy = static_cast<int>((*face)["pos"][1].num() * 540);
+    int differ = 0;
+    for (int dy = -20; dy <= 20; dy += 4)
+        for (int dx = -20; dx <= 20; dx += 4) {
+            const int px = std::clamp(fx + dx, 0, 959), py = std::clamp(fy + dy, 0, 539);
+            differ += pixel(picture, px, py) != pixel(backdrop, px, py);
+        }
+    EXPECT_GT(differ, 60) << "the cluster is not in the window's picture";
     cairo_surface_destroy(backdrop);
     cairo_surface_destroy(picture);
 }

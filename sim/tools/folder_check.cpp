@@ -16,7 +16,7 @@
 #include "hud/texture_set.h"
 #include "settings/brand_tables.h"
 #include "settings/extended_settings.h"
-#include "settings/general_settings.h"
+#include "settings/general_keys.h"
 #include "settings/ini_access.h"
 #include "settings/profile_keys.h"
 #include "telemetry/vehicle_change.h"
@@ -398,7 +398,7 @@ class FolderCheck {
         host.textures.clear();
         velquist::loadHudTextures();
         std::set<std::string> seen;
-        for (const TextureEntry& t : host.textures) {
+        for (const auto& [id, t] : host.textures) {
             if (!seen.insert(t.tracePath).second) continue;
             const std::string problem = imageProblem(hostPath(t.path));
             if (!problem.empty())
@@ -413,9 +413,12 @@ class FolderCheck {
         host.textures.clear();
         velquist::loadBrandTextures();
         bool unsetChecked = false;
-        for (int i = 0; i < velquist::brandCount && i < static_cast<int>(host.textures.size());
-             ++i) {
-            const TextureEntry& t = host.textures[static_cast<size_t>(i)];
+        // In id order, which is the order of the brands.
+        std::vector<TextureEntry> logos;
+        for (const auto& [id, t] : host.textures)
+            logos.push_back(t);
+        for (int i = 0; i < velquist::brandCount && i < static_cast<int>(logos.size()); ++i) {
+            const TextureEntry& t = logos[static_cast<size_t>(i)];
             const auto line = brandLines_.find(i);
             if (line == brandLines_.end()) {
                 // A brand the file leaves out: the logo of an unset brand.

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "settings/general_keys.h"
 #include "settings/ini_access.h"
 
 namespace velquist {
