@@ -1,5 +1,5 @@
 // velquist-sim dial FAMILY UNIT | rpm N [--game DIR] [--out FILE] [--marks LIST]
-//                                       [--colour R,G,B]
+//                                       [--colour R,G,B] [--size PX]
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -39,7 +39,7 @@ bool parseList(const std::string& text, std::vector<double>& out) {
 
 int dialCommand(const std::vector<std::string>& args) {
     std::vector<std::string> words;
-    std::string gameDir, outFile, marksText, colourText = "255,25,25";
+    std::string gameDir, outFile, marksText, colourText = "255,25,25", sizeText;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string& into) {
@@ -53,6 +53,8 @@ int dialCommand(const std::vector<std::string>& args) {
             if (!value(outFile)) return usageError("--out needs a file");
         } else if (a == "--marks") {
             if (!value(marksText)) return usageError("--marks needs a list");
+        } else if (a == "--size") {
+            if (!value(sizeText)) return usageError("--size needs pixels");
         } else if (a == "--colour") {
             if (!value(colourText)) return usageError("--colour needs R,G,B");
         } else if (a.size() > 1 && a[0] == '-') {
@@ -75,6 +77,14 @@ int dialCommand(const std::vector<std::string>& args) {
         tint[c] = static_cast<float>(colour[c] / 255.0);
     }
 
+    int side = 0;
+    if (!sizeText.empty()) {
+        char* end = nullptr;
+        const long v = std::strtol(sizeText.c_str(), &end, 10);
+        if (*end != '\0' || v < 64 || v > 8192) return usageError("--size takes 64 to 8192 pixels");
+        side = static_cast<int>(v);
+    }
+
     std::error_code ec;
     const std::filesystem::path dir =
         gameDir.empty() ? defaultDataFolder().parent_path() : std::filesystem::path(gameDir);
@@ -95,7 +105,7 @@ int dialCommand(const std::vector<std::string>& args) {
     }
 
     const std::vector<DialNeedle> needles = needlesFor(*dial, marks);
-    if (!writeDialPicture(dir, *dial, needles, tint, outFile, error)) {
+    if (!writeDialPicture(dir, *dial, needles, tint, outFile, error, side)) {
         std::fprintf(stderr, "velquist-sim dial: %s\n", error.c_str());
         return 1;
     }

@@ -24,8 +24,8 @@ constexpr const char* unitNames[] = {"mph", "kmh", "kno"};
 
 // Room around the face for the labels, as a share of the face's width.
 constexpr double margin = 0.15;
-constexpr double labelRadius = 0.56;  // of the face's width, from the centre
-constexpr double labelSize = 0.026;   // of the face's width
+constexpr double labelGap = 0.05;    // of the face's width, beyond the needle's tip
+constexpr double labelSize = 0.026;  // of the face's width
 
 std::string lower(std::string s) {
     for (char& c : s)
@@ -74,6 +74,24 @@ cairo_surface_t* tinted(cairo_surface_t* image, const float colour[3]) {
     }
     cairo_surface_mark_dirty(out);
     return out;
+}
+
+// How far the needle reaches from the canvas centre, in its own pixels: its farthest
+// pixel that is more opaque than not.
+double needleReach(cairo_surface_t* needle) {
+    cairo_surface_flush(needle);
+    const int w = cairo_image_surface_get_width(needle), h = cairo_image_surface_get_height(needle);
+    const int stride = cairo_image_surface_get_stride(needle);
+    const bool hasAlpha = cairo_image_surface_get_format(needle) == CAIRO_FORMAT_ARGB32;
+    const unsigned char* data = cairo_image_surface_get_data(needle);
+    double reach = 0;
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const uint32_t*>(data + y * stride);
+        for (int x = 0; x < w; ++x)
+            if (!hasAlpha || (row[x] >> 24) > 128)
+                reach = std::max(reach, std::hypot(x + 0.5 - w / 2.0, y + 0.5 - h / 2.0));
+    }
+    return reach;
 }
 
 }  // namespace
@@ -146,7 +164,7 @@ std::vector<DialNeedle> needlesFor(const DialChoice& dial, const std::vector<dou
 
 bool writeDialPicture(const fs::path& gameDir, const DialChoice& dial,
                       const std::vector<DialNeedle>& needles, const float colour[3],
-                      const std::string& outFile, std::string& error) {
+                      const std::string& outFile, std::string& error, int outSide) {
     auto imagePath = [&](std::string relative) {
         std::replace(relative.begin(), relative.end(), '\\', '/');
         return gameDir / "Velquist" / relative;
@@ -192,14 +210,15 @@ bool writeDialPicture(const fs::path& gameDir, const DialChoice& dial,
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
     cairo_set_font_size(cr, fw * labelSize);
     // The needles' colour, lightened so that it reads on the dark ground.
-    cairo_set_source_rgb(cr, 0.5 + colour[0] / 2.0, 0.5 + colour[1] / 2.0, 0.5 + colour[2] / 2.0);
+    cairo_set_source_rgb(cr, 0.6 + colour[0] * 0.4, 0.6 + colour[1] * 0.4, 0.6 + colour[2] * 0.4);
+    const double labelRadius = needleReach(needle) * fw / nw + fw * labelGap;
     for (const DialNeedle& n : needles) {
         const std::string text = number(n.mark);
         cairo_text_extents_t e;
         cairo_text_extents(cr, text.c_str(), &e);
         const double a = n.turns * 2 * pi;
-        const double x = cx + std::sin(a) * fw * labelRadius;
-        const double y = cy - std::cos(a) * fw * labelRadius;
+        const double x = cx + std::sin(a) * labelRadius;
+        const double y = cy - std::cos(a) * labelRadius;
         cairo_move_to(cr, x - e.width / 2 - e.x_bearing, y - e.height / 2 - e.y_bearing);
         cairo_show_text(cr, text.c_str());
     }
@@ -216,6 +235,17 @@ bool writeDialPicture(const fs::path& gameDir, const DialChoice& dial,
     cairo_show_text(cr, title.c_str());
     cairo_destroy(cr);
 
+    if (outSide > 0 && outSide != side) {
+        cairo_surface_t* scaled = cairo_image_surface_create(CAIRO_FORMAT_RGB24, outSide, outSide);
+        cairo_t* sc = cairo_create(scaled);
+        cairo_scale(sc, static_cast<double>(outSide) / side, static_cast<double>(outSide) / side);
+        cairo_set_source_surface(sc, picture, 0, 0);
+        cairo_pattern_set_filter(cairo_get_source(sc), CAIRO_FILTER_GOOD);
+        cairo_paint(sc);
+        cairo_destroy(sc);
+        cairo_surface_destroy(picture);
+        picture = scaled;
+    }
     const cairo_status_t status = cairo_surface_write_to_png(picture, outFile.c_str());
     cairo_surface_destroy(picture);
     cairo_surface_destroy(tint);

@@ -39,9 +39,10 @@ std::vector<DialNeedle> needlesFor(const DialChoice& dial, const std::vector<dou
 std::string dialTitle(const DialChoice& dial);
 
 // Draws the face of gameDir's data folder, centred on a square picture with room for the
-// labels, with the needle tinted in colour (0..1) at every needle, and writes it as PNG.
+// labels, with the needle tinted in colour (0..1) at every needle, and writes it as PNG:
+// at the face's own pixel size, or scaled to `side` pixels square when side > 0.
 bool writeDialPicture(const std::filesystem::path& gameDir, const DialChoice& dial,
                       const std::vector<DialNeedle>& needles, const float colour[3],
-                      const std::string& outFile, std::string& error);
+                      const std::string& outFile, std::string& error, int side = 0);
 
 }  // namespace sim

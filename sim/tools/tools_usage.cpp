@@ -9,7 +9,7 @@ const char* const toolsUsage =
     "         lists what the plug-in would pass over or replace by a default in DIR's data\n"
     "         folder, one FILE:LINE: line each; exit 1 when there is anything\n"
     "       velquist-sim dial FAMILY UNIT | rpm N [--game DIR] [--out FILE] [--marks LIST]\n"
-    "                         [--colour R,G,B]\n"
+    "                         [--colour R,G,B] [--size PX]\n"
     "         draws a dial face with its needle at every printed mark (FAMILY: Max, CarFast,\n"
     "         CarSlow, LinFast, LinSlow; UNIT: mph, kmh, kno; N: 3 5 6 8 9 10 12)\n"
     "       velquist-sim play [--game DIR] [--screen WxH] [--trace FILE] [--last-frame FILE]\n"
