@@ -216,3 +216,21 @@ TEST_F(PlayWindowTest, KeysDriveAndWorkTheMenuAndTheWindowShowsIt) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PlayCommandTest, BadWordsStopBeforeAnyWindow) {
+    auto status = [](const std::string& words) {
+        const std::string command =
+            std::string("'") + VELQUIST_SIM + "' play " + words + " >/dev/null 2>&1";
+        const int s = std::system(command.c_str());
+        return WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+    };
+    EXPECT_EQ(status("--screen 10x10"), 2);
+    EXPECT_EQ(status("--screen wide"), 2);
+    EXPECT_EQ(status("--game /nonexistent/folder"), 2);
+    EXPECT_EQ(status("--quit-after soon"), 2);
+    EXPECT_EQ(status("extra"), 2);
+}
+
+}  // namespace

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <thread>
 
 #include "host/sim_host.h"
@@ -81,10 +82,14 @@ int playCommand(const std::vector<std::string>& args) {
         }
     }
 
-    // SDL and the X and D-Bus libraries under it keep some of what they set up until the
-    // process ends, and as those libraries keep no frame pointers, the leak checker cannot
-    // tell their blocks from any other: from here on it counts nothing. (The session itself
-    // is leak-checked by its tests without a window.)
+    std::error_code ec;
+    if (!options.gameDir.empty() && !std::filesystem::is_directory(options.gameDir, ec))
+        return usageError("no such game folder: " + options.gameDir);
+
+        // SDL and the X and D-Bus libraries under it keep some of what they set up until the
+        // process ends, and as those libraries keep no frame pointers, the leak checker cannot
+        // tell their blocks from any other: from here on it counts nothing. (The session itself
+        // is leak-checked by its tests without a window.)
 #if defined(__SANITIZE_ADDRESS__)
     __lsan_disable();
 #endif
