@@ -16,8 +16,8 @@ namespace {
 
 struct Difference {
     int width = 0, height = 0;
-    long long pixels = 0;     // pixels whose largest channel difference exceeds the tolerance
-    int largest = 0;          // the largest channel difference of any pixel
+    long long pixels = 0;  // pixels whose largest channel difference exceeds the tolerance
+    int largest = 0;       // the largest channel difference of any pixel
 };
 
 Difference compare(cairo_surface_t* a, cairo_surface_t* b, int tolerance) {
@@ -45,17 +45,8 @@ Difference compare(cairo_surface_t* a, cairo_surface_t* b, int tolerance) {
 
 TEST(ReferencePicture, ClusterMatchesTheCheckedInPicture) {
     const fs::path shots = sim_process::makeTempFolder();
-    const auto r = sim_process::run(
-        []() {
-            std::string text;
-            std::FILE* f = std::fopen(VELQUIST_REFERENCE "/cluster.scn", "rb");
-            char buf[4096];
-            size_t n;
-            while (f && (n = std::fread(buf, 1, sizeof buf, f)) > 0) text.append(buf, n);
-            if (f) std::fclose(f);
-            return text;
-        }(),
-        {"--shots", shots.string()});
+    const auto r = sim_process::run(sim_process::readFile(VELQUIST_REFERENCE "/cluster.scn"),
+                                    {"--shots", shots.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
     cairo_surface_t* made = cairo_image_surface_create_from_png((shots / "cluster.png").c_str());
     cairo_surface_t* reference =

@@ -14,7 +14,7 @@ namespace sim_process {
 
 namespace {
 
-std::string slurp(const fs::path& p) {
+std::string slurpFile(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::ostringstream ss;
     ss << in.rdbuf();
@@ -47,12 +47,16 @@ Result runPath(const fs::path& scenario, const std::vector<std::string>& extraAr
     const int status = std::system(cmd.c_str());
     Result r;
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.errors = slurp(errors);
+    r.errors = slurpFile(errors);
     if (fs::exists(trace)) r.trace = trace_reader::readFile(trace.string());
     return r;
 }
 
 }  // namespace
+
+std::string readFile(const fs::path& path) {
+    return slurpFile(path);
+}
 
 std::string makeTempFolder() {
     std::string pattern = (fs::temp_directory_path() / "velquist-test-XXXXXX").string();
@@ -61,7 +65,8 @@ std::string makeTempFolder() {
     static struct Cleanup {
         ~Cleanup() {
             std::error_code ec;
-            for (const std::string& d : made) fs::remove_all(d, ec);
+            for (const std::string& d : made)
+                fs::remove_all(d, ec);
         }
     } cleanup;
     made.push_back(pattern);

@@ -2,6 +2,7 @@
 // collects its exit status, error output and trace.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,8 +12,8 @@ namespace sim_process {
 
 struct Result {
     int exitCode = -1;
-    std::string errors;                       // standard error
-    std::vector<trace_reader::Event> trace;   // the events, in order
+    std::string errors;                      // standard error
+    std::vector<trace_reader::Event> trace;  // the events, in order
 };
 
 // Runs the scenario text with the given extra command-line words (--game, --natives ...).
@@ -20,6 +21,9 @@ Result run(const std::string& scenario, const std::vector<std::string>& extraArg
 
 // Runs a scenario file of tests/scenarios.
 Result runFile(const std::string& name, const std::vector<std::string>& extraArgs = {});
+
+// The whole content of a file ("" when it cannot be read).
+std::string readFile(const std::filesystem::path& path);
 
 // A fresh empty folder under the system's temporary folder, removed at exit of the test.
 std::string makeTempFolder();

@@ -2,20 +2,9 @@
 
 #include <cstring>
 
-#include "core/key_state.h"
 #include "core/process_state.h"
-#include "core/process_texts.h"
-#include "core/schedule.h"
-#include "host/game_memory.h"
 #include "host/portable/portable_platform.h"
 #include "host/script_hook.h"
-#include "hud/display_settings.h"
-#include "hud/hud_state.h"
-#include "hud/texture_set.h"
-#include "settings/extended_settings.h"
-#include "settings/general_settings.h"
-#include "settings/profile_settings.h"
-#include "telemetry/vehicle_sample.h"
 
 namespace testing_host {
 
