@@ -5,6 +5,9 @@
 #include <random>
 
 #include "host/sim_host.h"
+#ifdef VELQUIST_SIM_ONLY
+#include "host/process_memory.h"
+#endif
 #ifdef VELQUIST_RENDERER
 #include "render/renderer.h"
 #endif
@@ -122,7 +125,7 @@ bool Runner::execute(const Command& c, std::string& error) {
         }
     } else if (c.name == "remove") {
         std::error_code ec;
-        fs::remove(fs::path(gameDir_) / "Velquist" / dataRelative(w[0]), ec);
+        fs::remove_all(fs::path(gameDir_) / "Velquist" / dataRelative(w[0]), ec);
     } else if (c.name == "key") {
         sendKey(*parseKey(w[0]), w[1] == "down");
     } else if (c.name == "press") {
@@ -143,6 +146,23 @@ bool Runner::execute(const Command& c, std::string& error) {
         fs::create_directories(file.parent_path(), ec);
         if (!renderer().writePng(file.string(), error)) return false;
         event("shot").field("file", w[0]);
+#endif
+    } else if (c.name == "mark") {
+        std::string text;
+        for (const std::string& word : w) text += (text.empty() ? "" : " ") + word;
+        event("mark").field("text", text);
+#ifdef VELQUIST_SIM_ONLY
+    } else if (c.name == "memory") {
+        const MemoryUse use = processMemory();
+        event("memory").field("rss", use.residentKiB).field("heap", use.heapBytes);
+    } else if (c.name == "disk") {
+        const DiskState state = w[0] == "full"       ? DiskState::full
+                                : w[0] == "readonly" ? DiskState::readOnly
+                                                     : DiskState::ok;
+        if (!loader_.setDisk(state)) {
+            error = "this build cannot fake the disk";
+            return false;
+        }
 #endif
     } else if (c.name == "unload") {
         if (loaded_) loader_.unload();

@@ -115,6 +115,18 @@ const std::map<std::string, Check>& checks() {
              return e.empty() ? wantInteger(c.words[0], "frame count", 0, 1000000000) : e;
          }},
         {"unload", [](const Command& c) { return wantWords(c, 0); }},
+        {"mark", [](const Command&) { return std::string(); }},
+#ifdef VELQUIST_SIM_ONLY
+        {"memory", [](const Command& c) { return wantWords(c, 0); }},
+        {"disk",
+         [](const Command& c) {
+             std::string e = wantWords(c, 1);
+             if (e.empty() && c.words[0] != "ok" && c.words[0] != "full" &&
+                 c.words[0] != "readonly")
+                 e = "expected ok, full or readonly: " + c.words[0];
+             return e;
+         }},
+#endif
 #ifdef VELQUIST_RENDERER
         {"shot",
          [](const Command& c) {
@@ -128,15 +140,21 @@ const std::map<std::string, Check>& checks() {
     return table;
 }
 
-// Commands that only velquist-sim offers: pictures are drawn on the Linux side.
-bool notInThisBuild(const std::string& name) {
-#ifdef VELQUIST_RENDERER
-    (void)name;
-    return false;
-#else
-    return name == "shot";
+// Commands that only velquist-sim offers: pictures are drawn on the Linux side, memory is
+// measured there, and only the linked plug-in's file access can be made to fail.
+bool notInThisBuild([[maybe_unused]] const std::string& name) {
+    bool missing = false;
+#ifndef VELQUIST_RENDERER
+    missing = missing || name == "shot";
 #endif
+#ifndef VELQUIST_SIM_ONLY
+    missing = missing || name == "memory" || name == "disk";
+#endif
+    return missing;
 }
+
+// Repetitions may nest; this many commands at most come out of them in all.
+constexpr size_t maxExpandedCommands = 1000000;
 
 }  // namespace
 
@@ -218,6 +236,13 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         return false;
     };
     WorldCheck world;
+    // Open `repeat` blocks: where their commands start, how often they run, their line.
+    struct Repeat {
+        size_t first;
+        int64_t times;
+        int line;
+    };
+    std::vector<Repeat> repeats;
     for (size_t i = 0; i < lines.size(); ++i) {
         const int lineNo = static_cast<int>(i + 1);
         std::string line = lines[i];
@@ -228,6 +253,28 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         c.line = lineNo;
         c.name = words[0];
         c.words.assign(words.begin() + 1, words.end());
+        if (c.name == "repeat") {
+            std::string e = wantWords(c, 1);
+            if (e.empty()) e = wantInteger(c.words[0], "repeat count", 1, 1000000);
+            if (!e.empty()) return fail(lineNo, e);
+            repeats.push_back({commands.size(), *parseInteger(c.words[0]), lineNo});
+            continue;
+        }
+        if (c.name == "done") {
+            if (!c.words.empty()) return fail(lineNo, "unexpected word: " + c.words[0]);
+            if (repeats.empty()) return fail(lineNo, "done without repeat");
+            const Repeat r = repeats.back();
+            repeats.pop_back();
+            const size_t count = commands.size() - r.first;
+            if (count * static_cast<size_t>(r.times) > maxExpandedCommands - r.first)
+                return fail(r.line, "repeat makes too many commands");
+            for (int64_t k = 1; k < r.times; ++k)
+                for (size_t j = 0; j < count; ++j)
+                    commands.push_back(commands[r.first + j]);
+            continue;
+        }
+        if (c.name == "vehicle" && !repeats.empty())
+            return fail(lineNo, "vehicle inside repeat: define vehicles before it");
         std::string problem;
         if (isWorldCommand(c.name)) {
             problem = checkWorldCommand(c, world);
@@ -253,6 +300,7 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         }
         commands.push_back(std::move(c));
     }
+    if (!repeats.empty()) return fail(repeats.back().line, "repeat without done");
     return true;
 }
 
