@@ -25,7 +25,8 @@ std::string RunOutcome::describe() const {
 }
 
 RunOutcome runChecked(const std::string& sim, const std::vector<std::string>& args,
-                      unsigned timeoutSeconds, Checker& checker) {
+                      unsigned timeoutSeconds, Checker& checker,
+                      const std::vector<std::string>& environment) {
     RunOutcome outcome;
     int tracePipe[2], errorPipe[2];
     if (pipe(tracePipe) != 0) return outcome;
@@ -38,6 +39,7 @@ RunOutcome runChecked(const std::string& sim, const std::vector<std::string>& ar
     words.insert(words.end(), args.begin(), args.end());
     words.push_back("--trace");
     words.push_back("-");
+    std::vector<std::string> settings = environment;
     std::vector<char*> argv;
     for (std::string& w : words)
         argv.push_back(w.data());
@@ -54,6 +56,8 @@ RunOutcome runChecked(const std::string& sim, const std::vector<std::string>& ar
         dup2(errorPipe[1], STDERR_FILENO);
         for (int fd : {tracePipe[0], tracePipe[1], errorPipe[0], errorPipe[1]})
             close(fd);
+        for (std::string& setting : settings)
+            putenv(setting.data());
         // The alarm survives exec: a simulator that hangs is ended by it.
         alarm(timeoutSeconds);
         execv(argv[0], argv.data());

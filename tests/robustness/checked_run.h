@@ -21,8 +21,10 @@ struct RunOutcome {
 };
 
 // Runs `SIM run ARGS... --trace -`; every trace line goes to checker, which is finished
-// afterwards. A run still going after timeoutSeconds is killed.
+// afterwards. A run still going after timeoutSeconds is killed. environment holds
+// NAME=VALUE settings for the simulator on top of the inherited ones.
 RunOutcome runChecked(const std::string& sim, const std::vector<std::string>& args,
-                      unsigned timeoutSeconds, Checker& checker);
+                      unsigned timeoutSeconds, Checker& checker,
+                      const std::vector<std::string>& environment = {});
 
 }  // namespace trace_check

@@ -113,6 +113,7 @@ void Checker::event(const std::string& ev) {
         }
     } else if (ev == "text") {
         checkText();
+        if (s.texts.size() < Segment::maxTexts) s.texts.insert(std::string(parsed_.text("text")));
         double font = 0;
         if (parsed_.number("font", font) && font == 1)
             s.titles.insert(std::string(parsed_.text("text")));
@@ -194,6 +195,12 @@ std::string summaryJson(const Checker& checker) {
         out += "},\"titles\":[";
         first = true;
         for (const std::string& t : s.titles) {
+            out += (first ? "" : ",") + quoted(t);
+            first = false;
+        }
+        out += "],\"texts\":[";
+        first = true;
+        for (const std::string& t : s.texts) {
             out += (first ? "" : ",") + quoted(t);
             first = false;
         }

@@ -34,8 +34,11 @@ struct Segment {
     uint64_t longestFramesWithoutDraw = 0;            // frames between two draws, at most
     std::map<std::string, uint64_t> events;           // count by "ev"
     std::set<std::string> titles;                     // texts in font 1 (menu titles)
+    std::set<std::string> texts;                      // every text, up to maxTexts of them
     std::set<std::string> notifications;              // feed notification texts
     std::vector<std::pair<int64_t, int64_t>> memory;  // (rss KiB, heap bytes) per memory event
+
+    static constexpr size_t maxTexts = 500;
 };
 
 class Checker {
