@@ -57,8 +57,8 @@ const std::map<std::string, Check>& checks() {
         {"screen",
          [](const Command& c) {
              std::string e = wantWords(c, 2);
-             if (e.empty()) e = wantInteger(c.words[0], "width", 1, 16384);
-             if (e.empty()) e = wantInteger(c.words[1], "height", 1, 16384);
+             if (e.empty()) e = wantInteger(c.words[0], "width", 0, 16384);
+             if (e.empty()) e = wantInteger(c.words[1], "height", 0, 16384);
              return e;
          }},
         {"frame",
