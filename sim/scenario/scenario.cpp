@@ -1,5 +1,6 @@
 #include "scenario/scenario.h"
 
+#include <algorithm>
 #include <cctype>
 #include <functional>
 #include <map>
@@ -153,8 +154,17 @@ bool notInThisBuild([[maybe_unused]] const std::string& name) {
     return missing;
 }
 
-// Repetitions may nest; this many commands at most come out of them in all.
+// Repetitions may nest; this many commands, and file bodies of this many bytes, at most
+// come out of them in all.
 constexpr size_t maxExpandedCommands = 1000000;
+constexpr size_t maxExpandedBodyBytes = 64u << 20;
+
+size_t bodyBytes(const Command& c) {
+    size_t n = 0;
+    for (const std::string& line : c.body)
+        n += line.size() + 1;
+    return n;
+}
 
 }  // namespace
 
@@ -243,6 +253,7 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         int line;
     };
     std::vector<Repeat> repeats;
+    size_t totalBodyBytes = 0;  // of every file body so far, repetitions counted
     for (size_t i = 0; i < lines.size(); ++i) {
         const int lineNo = static_cast<int>(i + 1);
         std::string line = lines[i];
@@ -266,8 +277,15 @@ bool parseScenario(const std::string& text, const std::string& fileName,
             const Repeat r = repeats.back();
             repeats.pop_back();
             const size_t count = commands.size() - r.first;
-            if (count * static_cast<size_t>(r.times) > maxExpandedCommands - r.first)
+            size_t blockBytes = 0;
+            for (size_t j = r.first; j < commands.size(); ++j)
+                blockBytes += bodyBytes(commands[j]);
+            const auto extra = static_cast<size_t>(r.times - 1);
+            if (count * static_cast<size_t>(r.times) > maxExpandedCommands - r.first ||
+                blockBytes * extra >
+                    maxExpandedBodyBytes - std::min(totalBodyBytes, maxExpandedBodyBytes))
                 return fail(r.line, "repeat makes too many commands");
+            totalBodyBytes += blockBytes * extra;
             for (int64_t k = 1; k < r.times; ++k)
                 for (size_t j = 0; j < count; ++j)
                     commands.push_back(commands[r.first + j]);
@@ -297,6 +315,7 @@ bool parseScenario(const std::string& text, const std::string& fileName,
                 c.body.push_back(lines[j++]);
             if (j >= lines.size()) return fail(lineNo, "file without end");
             i = j;
+            totalBodyBytes += bodyBytes(c);
         }
         commands.push_back(std::move(c));
     }
