@@ -16,8 +16,7 @@ int texture(const char* relative) {
     std::string path = std::string(VELQUIST_SKIN_FOLDER) + "/" + relative;
     for (char& c : path)
         if (c == '\\') c = '/';
-    host.textures.push_back({path, relative, false});
-    return static_cast<int>(host.textures.size());
+    return sim::addTexture({path, relative, false});
 }
 
 void draw(int id, int index, int level, float size, float x, float y, float rot, float r, float g,

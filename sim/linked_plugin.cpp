@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/library_entry.h"
+#include "core/process_state.h"
 #include "disk_faults.h"
 #include "core/process_texts.h"
 #include "host/game_memory.h"
@@ -27,9 +28,11 @@ bool LinkedPlugin::load(const std::string& gameDir, std::string& /*error*/) {
     portable::config.tick = simulatedTick;
     portable::config.moduleFile = (dir / "Velquist.asi").string();
     host.dataFolder = portable::toPluginPath((dir / "Velquist").string()) + "\\";
-    // Static initialisation: the linked plug-in's static objects were built with the
-    // simulator's, before any game existed, so the entity-pool scan runs now, over the
-    // simulated game executable.
+    // Static initialisation: every load starts from the values a freshly loaded library
+    // has, as Velquist.asi does when LoadLibrary maps it again.
+    velquist::resetProcessState();
+    // The entity-pool scan of static initialisation runs over the simulated game
+    // executable, which did not exist when the simulator's static objects were built.
     portable::config.mainImage = {memory.imageBase(), memory.imageSize()};
     velquist::locateEntityPool();
     velquist::libraryEntry(&moduleToken, velquist::reasonProcessAttach);

@@ -23,14 +23,15 @@ constexpr int exitUsage = 2;
 
 const char* const usage =
     "usage: velquist-sim run SCENARIO [--game DIR] [--trace FILE] [--shots DIR] [--natives]\n"
-    "                    [--memory]\n"
+    "                    [--memory] [--memory-use]\n"
     "  SCENARIO      a scenario file, or - for standard input\n"
     "  --game DIR    the game folder holding Velquist/ (default: a temporary copy of the\n"
     "                default data folder)\n"
     "  --trace FILE  write the trace there (- for standard output)\n"
     "  --shots DIR   where shot writes its pictures (default: current folder)\n"
     "  --natives     also trace every native call\n"
-    "  --memory      also trace every read of a vehicle object in game memory\n";
+    "  --memory      also trace every read of a vehicle object in game memory\n"
+    "  --memory-use  write the process's memory use to standard error after each unload\n";
 
 int usageError(const std::string& what) {
     std::fprintf(stderr, "velquist-sim: %s\n%s", what.c_str(), usage);
@@ -39,7 +40,7 @@ int usageError(const std::string& what) {
 
 int runCommand(const std::vector<std::string>& args, PluginLoader& loader) {
     std::string scenario, gameDir, traceFile, shotsDir = ".";
-    bool natives = false, memoryReads = false;
+    bool natives = false, memoryReads = false, memoryUse = false;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
         auto value = [&](std::string& into) {
@@ -57,6 +58,8 @@ int runCommand(const std::vector<std::string>& args, PluginLoader& loader) {
             natives = true;
         } else if (a == "--memory") {
             memoryReads = true;
+        } else if (a == "--memory-use") {
+            memoryUse = true;
         } else if (a.size() > 1 && a[0] == '-' && a != "-") {
             return usageError("unknown option " + a);
         } else if (scenario.empty()) {
@@ -93,7 +96,7 @@ int runCommand(const std::vector<std::string>& args, PluginLoader& loader) {
     registerWorldNatives();
     memory.watch(memoryReads);
 
-    Runner runner(loader, RunOptions{gameDir, shotsDir});
+    Runner runner(loader, RunOptions{gameDir, shotsDir, memoryUse});
     if (!runner.prepare(error)) {
         std::fprintf(stderr, "velquist-sim: %s\n", error.c_str());
         return exitFailure;

@@ -44,8 +44,7 @@ class DialMarks : public ::testing::Test {
         std::string path = std::string(VELQUIST_SKIN_FOLDER) + "/" + relative;
         for (char& c : path)
             if (c == '\\') c = '/';
-        host.textures.push_back({path, relative, false});
-        return static_cast<int>(host.textures.size());
+        return sim::addTexture({path, relative, false});
     }
     // Draws one full-size image on the pivot, alone, tinted, and returns the picture.
     cairo_surface_t* alone(int id, float rotation, float r, float g, float b) {

@@ -22,13 +22,6 @@ namespace {
 
 const std::string rootTitle = "Velquist v1.2.3e";
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 // A game folder with the default data folder's shipped files and nothing else.
 fs::path gameFolder() {
     const fs::path dir = sim_process::makeTempFolder();
@@ -41,7 +34,8 @@ fs::path gameFolder() {
 
 std::vector<long long> framesOf(const std::vector<Event>& events) {
     std::vector<long long> out;
-    for (const Event& e : events) out.push_back(e.f());
+    for (const Event& e : events)
+        out.push_back(e.f());
     return out;
 }
 
@@ -136,7 +130,7 @@ TEST(MenuStepping, ValuesWrapAtBothEnds) {
     EXPECT_EQ(disabled.front()["control"].num(), 21);
     EXPECT_EQ(disabled.back()["control"].num(), 48);
     // The Toggle HUD page was saved when it was left.
-    EXPECT_NE(slurp(game / "Velquist" / "settings1.ini").find("isEnabledInBic=0;"),
+    EXPECT_NE(sim_process::readFile(game / "Velquist" / "settings1.ini").find("isEnabledInBic=0;"),
               std::string::npos);
 }
 
@@ -155,7 +149,7 @@ TEST(MenuSaving, LeavingOpticsWritesTheActiveProfileAndAnalyticsWritesNothing) {
     optics.open().down(4).select().down().right().back();
     r = sim_process::run(optics.text(), {"--game", game.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
-    const std::string written = slurp(game / "Velquist" / "settings1.ini");
+    const std::string written = sim_process::readFile(game / "Velquist" / "settings1.ini");
     EXPECT_NE(written.find("needleRed=0;\t\tStandard needle color red\t\t\t(255) < 0-255>"),
               std::string::npos)
         << written;
@@ -173,7 +167,7 @@ TEST(MenuSaving, ActiveSettingSwitchSavesTheOldProfileAndLoadsDefaults) {
     ASSERT_EQ(r.exitCode, 0) << r.errors;
     EXPECT_EQ(valueAt(r.trace, lastMenuFrame(r.trace), "Active Setting"), "2");
     // Profile 1 was saved in full at once; the general file waits for the page to be left.
-    const std::string one = slurp(game / "Velquist" / "settings1.ini");
+    const std::string one = sim_process::readFile(game / "Velquist" / "settings1.ini");
     EXPECT_NE(one.find("hudSize=150;"), std::string::npos);
     EXPECT_NE(one.find("isEnabledInBic=1;"), std::string::npos);
     EXPECT_FALSE(fs::exists(game / "Velquist" / "settings2.ini"));
@@ -185,8 +179,9 @@ TEST(MenuSaving, ActiveSettingSwitchSavesTheOldProfileAndLoadsDefaults) {
     r = sim_process::run(again.text(), {"--game", game.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
     EXPECT_EQ(valueAt(r.trace, lastMenuFrame(r.trace), "HUD Size"), "90");
-    EXPECT_NE(slurp(game / "Velquist" / "settingsGeneral.ini").find("actSetting=2;"),
-              std::string::npos);
+    EXPECT_NE(
+        sim_process::readFile(game / "Velquist" / "settingsGeneral.ini").find("actSetting=2;"),
+        std::string::npos);
 }
 
 TEST(MenuHelp, SelectHeldShowsTheItemsHelpBlock) {
@@ -207,14 +202,16 @@ TEST(MenuHelp, SelectHeldShowsTheItemsHelpBlock) {
     ASSERT_EQ(helpTexts.size(), 10u);
     EXPECT_EQ(helpTexts[0]["text"].str(), "Choose the F-Key for opening the mod menu to avoid");
     EXPECT_EQ(helpTexts[1]["text"].str(), "conflicts with other mods.");
-    for (size_t i = 2; i < 10; ++i) EXPECT_EQ(helpTexts[i]["text"].str(), "");
+    for (size_t i = 2; i < 10; ++i)
+        EXPECT_EQ(helpTexts[i]["text"].str(), "");
 
     // Analytics items have no help: no box.
     Session analytics;
     analytics.open().up().select().line("press NUMPAD5 100");
     r = sim_process::run(analytics.text());
     ASSERT_EQ(r.exitCode, 0) << r.errors;
-    for (const Event& e : only(r.trace, "rect")) EXPECT_NE(e["rgba"][3].num(), 160);
+    for (const Event& e : only(r.trace, "rect"))
+        EXPECT_NE(e["rgba"][3].num(), 160);
 }
 
 TEST(MenuFeatures, SubtitlesNameTheLiveryWhileRpmOrBrandIsHighlighted) {
@@ -264,7 +261,7 @@ TEST(MenuKey, SettingFromTheFileAndFromTheMenu) {
     s.tap("F8").select().down(4).left().back().back().run(300).tap("F7");
     r = sim_process::run(s.text(), {"--game", game.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
-    EXPECT_NE(slurp(game / "Velquist" / "settingsGeneral.ini").find("menuKey=7;"),
+    EXPECT_NE(sim_process::readFile(game / "Velquist" / "settingsGeneral.ini").find("menuKey=7;"),
               std::string::npos);
     EXPECT_EQ(titleAt(r.trace, lastMenuFrame(r.trace)), rootTitle);
     // open, select, four moves, left, back, back, and the second opening
@@ -284,7 +281,7 @@ TEST(MenuAnalytics, AccelerationRunOnceThenDisarmed) {
     ASSERT_EQ(r.exitCode, 0) << r.errors;
 
     // The result: analytics.ini under the livery, the time in ms.
-    const std::string analytics = slurp(game / "Velquist" / "analytics.ini");
+    const std::string analytics = sim_process::readFile(game / "Velquist" / "analytics.ini");
     ASSERT_NE(analytics.find("[ADDER]"), std::string::npos) << analytics;
     const size_t key = analytics.find("__0-100kmh=");
     ASSERT_NE(key, std::string::npos) << analytics;

@@ -57,8 +57,7 @@ class Render : public ::testing::Test {
         needle = texture(writeTexture(folder, "needle.png", 100, true));
     }
     int texture(const std::string& path) {
-        host.textures.push_back({path, path, false});
-        return static_cast<int>(host.textures.size());
+        return sim::addTexture({path, path, false});
     }
     // Draws a texture as the HUD does: square at the true aspect ratio, centred pivot.
     void draw(int id, int index, int level, float size, float x, float y, float rot = 0,

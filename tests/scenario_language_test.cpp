@@ -91,6 +91,18 @@ TEST(ScenarioReader, MarksMemoryAndDiskStates) {
     EXPECT_EQ(parseError("memory now\n"), "s.scn:1: unexpected word: now");
 }
 
+TEST(ScenarioReader, LoadOnlyWhereThePluginIsNotLoaded) {
+    EXPECT_EQ(parseOk("load\nrun 10\nunload\nload\nframes 2\nunload\nload\n").size(), 7u);
+    EXPECT_EQ(parseOk("unload\nload\n").size(), 2u);
+    EXPECT_EQ(parseError("run 10\nload\n"),
+              "s.scn:2: load while the plug-in is loaded (unload it first)");
+    EXPECT_EQ(parseError("load\nrun 5\nload\n"),
+              "s.scn:3: load while the plug-in is loaded (unload it first)");
+    EXPECT_EQ(parseError("press F10 50\nunload\nload\nload\n"),
+              "s.scn:4: load while the plug-in is loaded (unload it first)");
+    EXPECT_EQ(parseError("load now\n"), "s.scn:1: unexpected word: now");
+}
+
 TEST(ScenarioReader, LaterFaultStopsEverythingBeforeIt) {
     EXPECT_EQ(parseError("run 100\nunload\nunload now\n"), "s.scn:3: unexpected word: now");
 }

@@ -126,6 +126,23 @@ TEST(Soak, RefreshRunsTheAccelerationTestEveryHourAcrossTheWrap) {
     }
 }
 
+TEST(Soak, HudIsDrawnOnEveryFrameInAVehicleBeforeAndAfterTheWrap) {
+    // 16 ms frames and up: every frame is due for a refresh, and a refresh in a vehicle
+    // draws the cluster (while driving, flying, in a boat and as a passenger).
+    for (const char* mark : {"menu", "accel", "cruise", "fly", "boat", "passenger"}) {
+        const auto all = segments(mark);
+        ASSERT_EQ(all.size(), static_cast<size_t>(hours)) << mark;
+        for (int h = 0; h < hours; ++h) {
+            SCOPED_TRACE(std::string(mark) + " of hour " + std::to_string(h + 1));
+            const Segment& s = *all[h];
+            EXPECT_EQ(s.framesWithDraw, static_cast<uint64_t>(s.lastFrame - s.firstFrame + 1));
+        }
+    }
+    // On foot the cluster fades out and stays away.
+    for (const Segment* s : segments("foot"))
+        EXPECT_EQ(s->framesWithDraw, 0u);
+}
+
 TEST(Soak, MemoryStaysFlatAfterTwoHours) {
     std::vector<std::pair<int64_t, int64_t>> samples;  // at each hour's start, then the end
     uint64_t texturesAfterWarmUp = 0;
@@ -146,7 +163,7 @@ TEST(Soak, MemoryStaysFlatAfterTwoHours) {
         // quarantine do, never by a leak of the refresh or the menu.
         EXPECT_LT(samples[i].first - rssWarm, 8 * 1024) << "KiB";
         // Live heap bytes: only the host's table of texture ids may grow (every image
-        // reload asks for new ids, as in the game), by a few bytes an id.
+        // reload asks for new ids, as in the game), by one small record an id.
         EXPECT_LE(samples[i].second - heapWarm,
                   64 * 1024 + 64 * static_cast<int64_t>(texturesAfterWarmUp));
     }

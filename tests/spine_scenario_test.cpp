@@ -13,13 +13,6 @@ using trace_reader::only;
 
 namespace {
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 TEST(SpineScenario, RegistersOnLoadAndUnregistersOnUnload) {
     const auto r = sim_process::runFile("load_unload.scn");
     ASSERT_EQ(r.exitCode, 0) << r.errors;
@@ -43,7 +36,8 @@ TEST(SpineScenario, RegistersOnLoadAndUnregistersOnUnload) {
     // The script's start-up, in the first frame, loads 51 cluster images and 100 logos.
     const auto textures = only(r.trace, "texture");
     EXPECT_EQ(textures.size(), 151u);
-    for (const auto& t : textures) EXPECT_EQ(t.f(), 0);
+    for (const auto& t : textures)
+        EXPECT_EQ(t.f(), 0);
 }
 
 TEST(SpineScenario, NothingLoadsBeforeTimePasses) {
@@ -59,8 +53,8 @@ TEST(SpineScenario, OpenMenuDisablesTheControlsOnEveryFrame) {
     const auto unregister = only(r.trace, "unregister");
     ASSERT_EQ(unregister.size(), 2u);
     EXPECT_EQ(unregister[0].f(), 1 + 7 + 32);  // 100 ms is 7 frames, 500 ms is 32
-    const std::vector<int> order = {21,  114, 73,  199, 24, 257, 263, 264, 140,
-                                    141, 142, 80,  27,  85, 119, 19,  74,  48};
+    const std::vector<int> order = {21,  114, 73, 199, 24, 257, 263, 264, 140,
+                                    141, 142, 80, 27,  85, 119, 19,  74,  48};
     const auto disabled = only(r.trace, "disable");
     ASSERT_EQ(disabled.size(), order.size() * 39);  // frames 1 to 39
     for (size_t i = 0; i < disabled.size(); ++i) {
@@ -91,11 +85,12 @@ TEST(SpineScenario, FileAndRemoveChangeTheGivenGameFolder) {
     const fs::path dir = sim_process::makeTempFolder();
     fs::create_directories(dir / "Velquist");
     std::ofstream(dir / "Velquist" / "old.ini") << "[X]\n";
-    const auto r = sim_process::run(
-        "file Sub\\new.ini\n[GENERAL]\nmenuKey=8\nend\nremove old.ini\nrun 16\n",
-        {"--game", dir.string()});
+    const auto r =
+        sim_process::run("file Sub\\new.ini\n[GENERAL]\nmenuKey=8\nend\nremove old.ini\nrun 16\n",
+                         {"--game", dir.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
-    EXPECT_EQ(slurp(dir / "Velquist" / "Sub" / "new.ini"), "[GENERAL]\nmenuKey=8\n");
+    EXPECT_EQ(sim_process::readFile(dir / "Velquist" / "Sub" / "new.ini"),
+              "[GENERAL]\nmenuKey=8\n");
     EXPECT_FALSE(fs::exists(dir / "Velquist" / "old.ini"));
 }
 
@@ -106,12 +101,30 @@ TEST(SpineScenario, DefaultGameFolderIsATemporaryCopyThatIsRemoved) {
     EXPECT_FALSE(fs::exists(fs::path(VELQUIST_SIM).parent_path() / "Velquist" / "scratch.ini"));
 }
 
+TEST(SpineScenario, LoadAfterUnloadRegistersAgainWhileTimeGoesOn) {
+    const auto r =
+        sim_process::run("run 100\nunload\nrun 48\nload\nframes 2\nunload\n", {"--memory-use"});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    const auto registers = only(r.trace, "register");
+    const auto unregisters = only(r.trace, "unregister");
+    ASSERT_EQ(registers.size(), 4u);
+    ASSERT_EQ(unregisters.size(), 4u);
+    // 100 ms are 7 frames, 48 ms 3 more without the plug-in.
+    EXPECT_EQ(registers[2].f(), 10);
+    EXPECT_EQ(registers[2].t(), 100000 + 10 * 16);
+    EXPECT_EQ(registers[2]["what"].str(), "script");
+    EXPECT_EQ(registers[3]["what"].str(), "keyboard");
+    EXPECT_EQ(unregisters[2].f(), 12);
+    // --memory reports after each unload.
+    EXPECT_NE(r.errors.find("memory after unload 1: private "), std::string::npos) << r.errors;
+    EXPECT_NE(r.errors.find("memory after unload 2: private "), std::string::npos) << r.errors;
+}
+
 TEST(SpineCommandLine, FaultsExit2) {
     EXPECT_EQ(std::system((std::string(VELQUIST_SIM) + " 2>/dev/null").c_str()) >> 8, 2);
     EXPECT_EQ(std::system((std::string(VELQUIST_SIM) + " fly x 2>/dev/null").c_str()) >> 8, 2);
     EXPECT_EQ(
-        std::system((std::string(VELQUIST_SIM) + " run /no/such.scn 2>/dev/null").c_str()) >> 8,
-        2);
+        std::system((std::string(VELQUIST_SIM) + " run /no/such.scn 2>/dev/null").c_str()) >> 8, 2);
     const auto r = sim_process::run("run 1\n", {"--colour"});
     EXPECT_EQ(r.exitCode, 2);
     const auto g = sim_process::run("run 1\n", {"--game", "/no/such/folder"});

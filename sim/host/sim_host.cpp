@@ -48,6 +48,22 @@ void NativeCall::returnVector(float x, float y, float z) {
     std::memcpy(bytes + 16, &z, sizeof z);
 }
 
+int addTexture(const TextureEntry& entry) {
+    const int id = host.nextTextureId++;
+    host.textures.emplace(id, entry);
+    return id;
+}
+
+const TextureEntry* findTexture(int id) {
+    auto it = host.textures.find(id);
+    return it == host.textures.end() ? nullptr : &it->second;
+}
+
+void forgetPluginTextures() {
+    host.textures.clear();
+    host.draws.clear();
+}
+
 void runFrame() {
     host.frameTexts.clear();
     host.frameRects.clear();
@@ -161,14 +177,14 @@ int createTexture(const char* path) {
     sim::noteHostEntry();
     const std::string full = path ? path : "";
     const bool missing = !sim::fileExists(sim::hostPath(full));
-    host.textures.emplace_back(full,
-                               sim::startsWithNoCase(full, host.dataFolder)
-                                   ? full.substr(host.dataFolder.size())
-                                   : full,
-                               missing);
-    const int id = static_cast<int>(host.textures.size());
+    const int id = sim::addTexture({full,
+                                    sim::startsWithNoCase(full, host.dataFolder)
+                                        ? full.substr(host.dataFolder.size())
+                                        : full,
+                                    missing});
+    const std::string& tracePath = sim::findTexture(id)->tracePath();
     auto e = event("texture");
-    e.field("id", id).field("path", host.textures.back().tracePath());
+    e.field("id", id).field("path", tracePath);
     if (missing) e.field("missing", true);
     return id;
 }
@@ -181,9 +197,8 @@ void drawTexture(int id, int index, int level, int time, float sizeX, float size
                       centerX, centerY, posX, posY, rotation, screenHeightScale,
                       r,    g,     b,     a,        host.tick};
     host.draws[{id, index}] = d;
-    const char* tex = (id >= 1 && id <= static_cast<int>(host.textures.size()))
-                          ? host.textures[id - 1].tracePath().c_str()
-                          : "";
+    const sim::TextureEntry* texture = sim::findTexture(id);
+    const char* tex = texture ? texture->tracePath().c_str() : "";
     event("draw")
         .field("id", id)
         .field("tex", tex)

@@ -89,7 +89,8 @@ struct Host {
     alignas(16) uint64_t nativeResult[4] = {};
 
     // What the plug-in has shown.
-    std::vector<TextureEntry> textures;               // by id - 1
+    std::map<int, TextureEntry> textures;             // by id, of the loaded plug-in
+    int nextTextureId = 1;                            // ids are never given twice
     std::map<std::pair<int, int>, DrawRecord> draws;  // last draw of each id and index
     std::vector<TextRecord> frameTexts;               // this frame's texts
     std::vector<RectRecord> frameRects;               // this frame's rectangles
@@ -108,6 +109,16 @@ extern Host host;
 
 // A trace event stamped with the current frame and tick.
 inline TraceEvent event(const char* ev) { return TraceEvent(host.trace, host.frame, host.tick, ev); }
+
+// Records a texture under the next id and returns the id.
+int addTexture(const TextureEntry& entry);
+
+// The texture with this id, or null when it was never created or its plug-in is gone.
+const TextureEntry* findTexture(int id);
+
+// Forgets the textures and draws of a plug-in that was unloaded, so a host that loads
+// and unloads plug-ins for ever keeps no records of the gone ones.
+void forgetPluginTextures();
 
 // Runs one game frame: resumes the script until it yields, then advances the tick count.
 void runFrame();

@@ -136,7 +136,8 @@ void Renderer::drawTextures(cairo_t* cr) {
 }
 
 void Renderer::drawTexture(cairo_t* cr, const DrawRecord& d) {
-    if (d.id < 1 || d.id > static_cast<int>(host.textures.size())) return;
+    const TextureEntry* texture = findTexture(d.id);
+    if (!texture) return;
     const double alpha = clamp01(d.a);
     if (alpha <= 0) return;
     if (!finite({d.sizeX, d.sizeY, d.aspect, d.centerX, d.centerY, d.posX, d.posY, d.rotation}))
@@ -150,7 +151,7 @@ void Renderer::drawTexture(cairo_t* cr, const DrawRecord& d) {
         return;
     const int pw = std::max(1, static_cast<int>(std::ceil(width)));
     const int ph = std::max(1, static_cast<int>(std::ceil(height)));
-    const std::string path = hostPath(host.textures[static_cast<size_t>(d.id - 1)].path());
+    const std::string path = hostPath(texture->path());
     cairo_surface_t* image = textures_.scaled(d.id, path, pw, ph);
     if (!image) return;
     if (d.r != 1.0f || d.g != 1.0f || d.b != 1.0f) image = tinted(image, d.r, d.g, d.b);

@@ -1,13 +1,12 @@
 #include "scenario/runner.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 
 #include "host/sim_host.h"
-#ifdef VELQUIST_SIM_ONLY
-#include "host/process_memory.h"
-#endif
+#include "process_memory.h"
 #ifdef VELQUIST_RENDERER
 #include "render/renderer.h"
 #endif
@@ -28,6 +27,16 @@ uint32_t number(const std::string& word) {
 }
 
 }  // namespace
+
+void Runner::reportMemory() const {
+    const ProcessMemory m = processMemory();
+    std::fprintf(stderr,
+                 "memory after unload %u: private %llu bytes, working set %llu bytes, heap in "
+                 "use %llu bytes\n",
+                 unloads_, static_cast<unsigned long long>(m.privateBytes),
+                 static_cast<unsigned long long>(m.workingSet),
+                 static_cast<unsigned long long>(m.heapInUse));
+}
 
 bool Runner::prepare(std::string& error) {
     std::error_code ec;
@@ -151,10 +160,12 @@ bool Runner::execute(const Command& c, std::string& error) {
         std::string text;
         for (const std::string& word : w) text += (text.empty() ? "" : " ") + word;
         event("mark").field("text", text);
-#ifdef VELQUIST_SIM_ONLY
     } else if (c.name == "memory") {
-        const MemoryUse use = processMemory();
-        event("memory").field("rss", use.residentKiB).field("heap", use.heapBytes);
+        const ProcessMemory use = processMemory();
+        event("memory")
+            .field("rss", static_cast<int64_t>(use.workingSet / 1024))
+            .field("heap", static_cast<int64_t>(use.heapInUse));
+#ifdef VELQUIST_SIM_ONLY
     } else if (c.name == "disk") {
         const DiskState state = w[0] == "full"       ? DiskState::full
                                 : w[0] == "readonly" ? DiskState::readOnly
@@ -165,9 +176,17 @@ bool Runner::execute(const Command& c, std::string& error) {
         }
 #endif
     } else if (c.name == "unload") {
-        if (loaded_) loader_.unload();
+        if (loaded_) {
+            loader_.unload();
+            forgetPluginTextures();
+            ++unloads_;
+            if (options_.reportMemory) reportMemory();
+        }
         loaded_ = false;
         unloaded_ = true;
+    } else if (c.name == "load") {
+        if (!loader_.load(gameDir_, error)) return false;
+        loaded_ = true;
     }
     return true;
 }

@@ -12,6 +12,7 @@ namespace sim {
 struct RunOptions {
     std::string gameDir;   // the game folder; empty: a temporary copy of the default data folder
     std::string shotsDir;  // where pictures go
+    bool reportMemory = false;  // the process's memory on standard error after each unload
 };
 
 class Runner {
@@ -32,6 +33,7 @@ private:
     bool execute(const Command& c, std::string& error);
     void runFor(uint32_t ms);
     void press(uint32_t vk, uint32_t ms);
+    void reportMemory() const;
 
     PluginLoader& loader_;
     RunOptions options_;
@@ -39,6 +41,7 @@ private:
     bool temporary_ = false;
     bool loaded_ = false;
     bool unloaded_ = false;
+    unsigned unloads_ = 0;  // unloads so far
 };
 
 }  // namespace sim

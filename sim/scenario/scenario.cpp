@@ -116,9 +116,10 @@ const std::map<std::string, Check>& checks() {
              return e.empty() ? wantInteger(c.words[0], "frame count", 0, 1000000000) : e;
          }},
         {"unload", [](const Command& c) { return wantWords(c, 0); }},
+        {"load", [](const Command& c) { return wantWords(c, 0); }},
         {"mark", [](const Command&) { return std::string(); }},
-#ifdef VELQUIST_SIM_ONLY
         {"memory", [](const Command& c) { return wantWords(c, 0); }},
+#ifdef VELQUIST_SIM_ONLY
         {"disk",
          [](const Command& c) {
              std::string e = wantWords(c, 1);
@@ -141,15 +142,15 @@ const std::map<std::string, Check>& checks() {
     return table;
 }
 
-// Commands that only velquist-sim offers: pictures are drawn on the Linux side, memory is
-// measured there, and only the linked plug-in's file access can be made to fail.
+// Commands that only velquist-sim offers: pictures are drawn on the Linux side, and only
+// the linked plug-in's file access can be made to fail.
 bool notInThisBuild([[maybe_unused]] const std::string& name) {
     bool missing = false;
 #ifndef VELQUIST_RENDERER
     missing = missing || name == "shot";
 #endif
 #ifndef VELQUIST_SIM_ONLY
-    missing = missing || name == "memory" || name == "disk";
+    missing = missing || name == "disk";
 #endif
     return missing;
 }
@@ -164,6 +165,25 @@ size_t bodyBytes(const Command& c) {
     for (const std::string& line : c.body)
         n += line.size() + 1;
     return n;
+}
+
+// The line of a `load` that would load the plug-in while it is loaded, or 0. The plug-in
+// is loaded when time first passes (unless `unload` or `load` came first), by `load`, and
+// unloaded by `unload`.
+int loadWhileLoaded(const std::vector<Command>& commands) {
+    enum class State { fresh, loaded, unloaded } state = State::fresh;
+    for (const Command& c : commands) {
+        if (c.name == "load") {
+            if (state == State::loaded) return c.line;
+            state = State::loaded;
+        } else if (c.name == "unload") {
+            state = State::unloaded;
+        } else if (state == State::fresh &&
+                   (c.name == "run" || c.name == "frames" || c.name == "press")) {
+            state = State::loaded;
+        }
+    }
+    return 0;
 }
 
 }  // namespace
@@ -320,6 +340,8 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         commands.push_back(std::move(c));
     }
     if (!repeats.empty()) return fail(repeats.back().line, "repeat without done");
+    if (const int line = loadWhileLoaded(commands))
+        return fail(line, "load while the plug-in is loaded (unload it first)");
     return true;
 }
 

@@ -11,7 +11,7 @@ constexpr int helpLineCount = 290;  // 29 help blocks of 10 lines
 constexpr int brandCount = 100;
 
 struct ProcessTexts {
-    std::string versionText = "v1.2.3e";      // shown in the menu title
+    std::string versionText = "v" VELQUIST_VERSION "e";  // shown in the menu title
     std::string currentLivery = "UnkownLivery";  // the current vehicle's livery name
     std::string currentBrand = "Empty";       // the current vehicle's brand
     std::array<std::string, 4> unitNames = {"mph", "kmh", "knots", "mps"};  // by SpeedUnit

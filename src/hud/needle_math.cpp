@@ -77,4 +77,8 @@ float stepNeedle(float current, float target, float maxStep) {
     return target;
 }
 
+float needleRateLimit(int32_t elapsedMs) {
+    return elapsedMs > 0 ? needleTurnsPerMs * static_cast<float>(elapsedMs) : 0.0f;
+}
+
 }  // namespace velquist

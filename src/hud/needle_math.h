@@ -4,6 +4,8 @@
 // lands on the printed number.
 #pragma once
 
+#include <cstdint>
+
 #include "settings/extended_settings.h"
 
 namespace velquist {
@@ -49,5 +51,9 @@ float fuelNeedleTarget(float level, bool engineRunning);
 
 // Moves a needle from current towards target by at most maxStep turns.
 float stepNeedle(float current, float target, float maxStep);
+
+// The most a needle may turn in a refresh that follows the previous one after elapsedMs
+// (needleTurnsPerMs per ms; nothing for a time that is not positive).
+float needleRateLimit(int32_t elapsedMs);
 
 }  // namespace velquist

@@ -6,6 +6,10 @@
 #include "core/schedule.h"
 #include "host/game_memory.h"
 #include "host/native_call.h"
+#include "hud/gauges.h"
+#include "hud/hud_draw.h"
+#include "hud/indicators.h"
+#include "hud/refresh_hud.h"
 #include "settings/profile_settings.h"
 #include "telemetry/shared_mod_values.h"
 #include "telemetry/vehicle_change.h"
@@ -84,8 +88,8 @@ void gearStep(bool engineRunning) {
     else if (profile.neutral != 0 && sample.handbrakePressed)
         gear = 0;
     if (gear != sample.gear) {
-        // HUD: clearTextureSlot(gearDigits[sample.gear + 1], 0) takes the previous gear's
-        // image off the screen at once.
+        // The previous digit goes at once rather than standing beside the new one.
+        clearTextureSlot(gearDigitTexture(sample.gear), 0);
         sample.gear = gear;
     }
 }
@@ -97,13 +101,13 @@ void telemetryPass() {
 
     sample.throttle = finiteOr(readThrottle(sample.vehicle), 0.0f);
     const bool engineRunning = speedStep();
-    // HUD: stepVelocityNeedle.
+    stepVelocityNeedle();
 
     if (sample.vehicleKind == kindPlane && profile.vertical != 0) {
-        // HUD: the vertical-speed needle step.
+        stepVerticalNeedle();
     } else if (sample.vehicleKind == kindCar && profile.rpm != 0) {
         sample.rpmFraction = engineRunning ? finiteOr(readEngineRpm(sample.vehicle), 0.0f) : 0.0f;
-        // HUD: stepRpmNeedle.
+        stepRpmNeedle();
         if (profile.gear != 0) {
             gearStep(engineRunning);
             // The hints read now show from the next refresh on.
@@ -113,7 +117,7 @@ void telemetryPass() {
 
     if (hasFuelDecorator()) {
         readFuelLevels();
-        // HUD: stepFuelNeedle.
+        stepFuelNeedle();
     }
 }
 
@@ -157,7 +161,7 @@ void sampleRefresh() {
 
     if (schedule.refreshCount % fallbackInterval == 0) {
         if (sample.lastVehicle == 0) sample.lastVehicle = sample.vehicle;
-        // HUD: updateDayBrightness, the aspect ratio, computeLayout.
+        updateBrightnessAndLayout();
     }
 
     if (sample.vehicle == 0) return;
@@ -165,13 +169,14 @@ void sampleRefresh() {
     if (profile.dmg != 0) {
         sample.engineHealth =
             finiteOr(native::call<float>(nativeEngineHealth, sample.vehicle), 1000.0f);
-        // HUD: updateDamageTargets, stepDamageFlash.
+        updateDamageTargets();
+        stepDamageFlash();
     }
     if (schedule.refreshCount % seatInterval == 0) {
-        // HUD: testPrimaryColour when usePrimColor is on.
+        if (profile.usePrimColor != 0) testPrimaryColour();
         sample.isPassenger =
             native::call<int32_t>(nativePedInSeat, sample.vehicle, driverSeat) != sample.playerPed;
-        // HUD: checkDialStepUp.
+        checkDialStepUp();
     }
 
     telemetryPass();

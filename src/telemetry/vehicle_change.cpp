@@ -2,6 +2,8 @@
 
 #include "core/process_texts.h"
 #include "host/native_call.h"
+#include "hud/hud_state.h"
+#include "hud/needle_math.h"
 #include "settings/brand_tables.h"
 #include "telemetry/sample_refresh.h"
 #include "telemetry/vehicle_sample.h"
@@ -32,8 +34,14 @@ void resetSample() {
     sample.engineHealth = intactEngineHealth;
     for (float& level : sample.fuelLevels)
         level = 1.0f;
-    // HUD: rpmNeedle and fuelNeedle back to their rest angle 0.75 turns; dialStep,
-    // fadeAlpha and damageLevel to 0; primaryColourAccepted to false.
+    // The cluster of a new vehicle starts on the dial its class starts on, with the small
+    // needles at rest, and fades in. The velocity needle swings over from where it stands.
+    hud.rpmNeedle = smallNeedleStart;
+    hud.fuelNeedle = smallNeedleStart;
+    hud.dialStep = 0;
+    hud.fadeAlpha = 0.0f;
+    hud.damageLevel = 0.0f;
+    hud.primaryColourAccepted = false;
 }
 
 }  // namespace

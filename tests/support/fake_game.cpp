@@ -33,7 +33,38 @@ FakeGame::FakeGame() {
         returnInt(r, i32(c, 0) == ped ? inUse : 0);
     };
     a[0xF3A21BCD95725A4A] = [this](const NativeRecord& c, uint64_t* r) {
-        returnInt(r, i32(c, 0) == 2 && i32(c, 1) == 76 && handbrake);
+        const int32_t control = i32(c, 1);
+        returnInt(r, i32(c, 0) == 2 && ((control == 76 && handbrake) || pressed.count(control)));
+    };
+    a[0x1CEA6BFDF248E5D9] = [this](const NativeRecord& c, uint64_t* r) {
+        returnInt(r, i32(c, 0) != 2 || disabled.count(i32(c, 1)) == 0);
+    };
+    a[0x7239B21A38F536BA] = [this](const NativeRecord& c, uint64_t* r) {
+        returnInt(r, i32(c, 0) == ped ? pedExists : vehicles_.count(i32(c, 0)) != 0);
+    };
+    a[0x49C32D60007AFA47] = [this](const NativeRecord& c, uint64_t* r) {
+        returnInt(r, i32(c, 0) == playerIndex && control);
+    };
+    a[0x5F9532F3B5CC2551] = [this](const NativeRecord& c, uint64_t* r) {
+        returnInt(r, i32(c, 0) == ped && dead);
+    };
+    a[0x388A47C51ABDAC8E] = [this](const NativeRecord& c, uint64_t* r) {
+        returnInt(r, i32(c, 0) == playerIndex && arrested);
+    };
+    a[0x2AFE52F782F25775] = [this](const NativeRecord& c, uint64_t* r) {
+        returnInt(r, i32(c, 0) == ped && phone);
+    };
+    a[0x997ABD671D25CA0B] = [this](const NativeRecord& c, uint64_t* r) {
+        returnInt(r, i32(c, 0) == ped && inUse != 0);
+    };
+    a[0xA4FF579AC0E3AAAE] = [this](const NativeRecord&, uint64_t* r) { returnInt(r, viewMode); };
+    a[0xBC4C9EA5391ECC0D] = [this](const NativeRecord& c, uint64_t* r) {
+        returnInt(r, hudShown.count(i32(c, 0)) != 0);
+    };
+    a[0x25223CA6B4D20B7F] = [this](const NativeRecord&, uint64_t* r) { returnInt(r, hours); };
+    a[0x13D2B8ADD79640F2] = [this](const NativeRecord&, uint64_t* r) { returnInt(r, minutes); };
+    a[0xF1307EF624A80D87] = [this](const NativeRecord&, uint64_t* r) {
+        returnFloat(r, aspectRatio);
     };
     auto vehicleAnswer = [this](auto answer) {
         return [this, answer](const NativeRecord& c, uint64_t* r) {
@@ -63,6 +94,11 @@ FakeGame::FakeGame() {
         [](FakeVehicle& v, const NativeRecord&, uint64_t* r) { returnFloat(r, v.health); });
     a[0xBB40DD2270B65366] = vehicleAnswer([](FakeVehicle& v, const NativeRecord& c, uint64_t* r) {
         if (i32(c, 1) == -1) returnInt(r, v.driver);
+    });
+    a[0xB64CF2CCA9D95F52] = vehicleAnswer([](FakeVehicle& v, const NativeRecord& c, uint64_t*) {
+        for (size_t k = 0; k < 3; ++k)
+            if (auto* out = reinterpret_cast<int32_t*>(k + 1 < c.args.size() ? c.args[k + 1] : 0))
+                *out = v.colour[k];
     });
     a[0x05661B80A8C9165F] = vehicleAnswer([](FakeVehicle& v, const NativeRecord& c, uint64_t* r) {
         const std::string name = text(c, 1);

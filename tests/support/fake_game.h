@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 
 #include "support/crafted_pool.h"
@@ -21,6 +22,7 @@ struct FakeVehicle {
     bool engine = true;
     float health = 1000.0f;
     int32_t driver = 0;  // ped in the driver seat
+    int32_t colour[3] = {};  // custom primary colour, 0..255
     std::map<std::string, float> floatDecorators;
     std::map<std::string, int32_t> intDecorators;
 };
@@ -35,6 +37,20 @@ class FakeGame {
     int32_t ped = 0x0101;
     int32_t inUse = 0;  // handle of the vehicle the ped is using
     bool handbrake = false;
+
+    // The player's state and the scene, as the HUD's hiding conditions and brightness read
+    // them.
+    bool pedExists = true;
+    bool control = true;  // player control on
+    bool dead = false;
+    bool arrested = false;
+    bool phone = false;
+    int32_t viewMode = 0;               // 4 is first person
+    std::set<int32_t> hudShown;         // game HUD components shown
+    std::set<int32_t> pressed;          // controls of pad 2 pressed (besides the handbrake)
+    std::set<int32_t> disabled;         // controls of group 2 disabled
+    int32_t hours = 12, minutes = 0;    // in-game clock
+    float aspectRatio = 16.0f / 9.0f;   // what the aspect-ratio native answers
 
     // Adds a vehicle with the player driving; returns its handle.
     int32_t add(const FakeVehicle& v);

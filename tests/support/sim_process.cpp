@@ -14,7 +14,7 @@ namespace sim_process {
 
 namespace {
 
-std::string slurp(const fs::path& p) {
+std::string slurpFile(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);
     std::ostringstream ss;
     ss << in.rdbuf();
@@ -38,20 +38,28 @@ Result runPath(const fs::path& scenario, const std::vector<std::string>& extraAr
     const fs::path errors = work / "stderr.txt";
     std::string cmd = shellQuote(VELQUIST_SIM) + " run " + shellQuote(scenario.string()) +
                       " --trace " + shellQuote(trace.string());
-    for (const std::string& a : extraArgs) cmd += " " + shellQuote(a);
-    cmd += " 2>" + shellQuote(errors.string());
+    for (const std::string& a : extraArgs) {
+        cmd += ' ';
+        cmd += shellQuote(a);
+    }
+    cmd += " 2>";
+    cmd += shellQuote(errors.string());
     const int status = std::system(cmd.c_str());
     Result r;
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.errors = slurp(errors);
+    r.errors = slurpFile(errors);
     if (fs::exists(trace)) {
-        r.traceText = slurp(trace);
+        r.traceText = slurpFile(trace);
         if (parse) r.trace = trace_reader::parseLines(r.traceText);
     }
     return r;
 }
 
 }  // namespace
+
+std::string readFile(const fs::path& path) {
+    return slurpFile(path);
+}
 
 std::string makeTempFolder() {
     std::string pattern = (fs::temp_directory_path() / "velquist-test-XXXXXX").string();
@@ -60,7 +68,8 @@ std::string makeTempFolder() {
     static struct Cleanup {
         ~Cleanup() {
             std::error_code ec;
-            for (const std::string& d : made) fs::remove_all(d, ec);
+            for (const std::string& d : made)
+                fs::remove_all(d, ec);
         }
     } cleanup;
     made.push_back(pattern);

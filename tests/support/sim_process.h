@@ -2,6 +2,7 @@
 // collects its exit status, error output and trace.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,9 @@ namespace sim_process {
 
 struct Result {
     int exitCode = -1;
-    std::string errors;                       // standard error
-    std::vector<trace_reader::Event> trace;   // the events, in order
-    std::string traceText;                    // the trace as written
+    std::string errors;                      // standard error
+    std::vector<trace_reader::Event> trace;  // the events, in order
+    std::string traceText;                   // the trace as written
 };
 
 // Runs the scenario text with the given extra command-line words (--game, --natives ...).
@@ -25,6 +26,9 @@ Result runUnparsed(const std::string& scenario, const std::vector<std::string>& 
 
 // Runs a scenario file of tests/scenarios.
 Result runFile(const std::string& name, const std::vector<std::string>& extraArgs = {});
+
+// The whole content of a file ("" when it cannot be read).
+std::string readFile(const std::filesystem::path& path);
 
 // A fresh empty folder under the system's temporary folder, removed at exit of the test.
 std::string makeTempFolder();

@@ -2,36 +2,20 @@
 
 #include <cstring>
 
-#include "core/key_state.h"
-#include "core/process_texts.h"
-#include "core/schedule.h"
-#include "host/game_memory.h"
+#include "core/process_state.h"
 #include "host/portable/portable_platform.h"
 #include "host/script_hook.h"
-#include "hud/display_settings.h"
-#include "settings/extended_settings.h"
-#include "settings/general_settings.h"
-#include "settings/profile_settings.h"
-#include "telemetry/vehicle_sample.h"
 
 namespace testing_host {
 
 TestHost host;
+int hostDepth = 0;
 
 void reset() {
     host = TestHost{};
+    velquist::resetProcessState();
     velquist::platform::portable::config = {};
     velquist::platform::portable::config.tick = [] { return host.tick; };
-    velquist::keyStates = velquist::KeyStateTable{};
-    velquist::schedule = velquist::Schedule{};
-    velquist::general = velquist::GeneralSettings{};
-    velquist::texts = velquist::ProcessTexts{};
-    velquist::profile = velquist::ProfileSettings{};
-    velquist::display = velquist::DisplaySettings{};
-    velquist::layout = velquist::Layout{};
-    velquist::sample = velquist::VehicleSample{};
-    velquist::gameMemory = velquist::GameMemory{};
-    velquist::extended = velquist::ExtendedSettings{};
 }
 
 }  // namespace testing_host
@@ -40,10 +24,32 @@ namespace shv {
 
 using testing_host::host;
 
-void scriptRegister(ModuleHandle, ScriptFunction) { host.calls.push_back("scriptRegister"); }
-void scriptUnregister(ModuleHandle) { host.calls.push_back("scriptUnregister"); }
-void keyboardHandlerRegister(KeyboardHandler) { host.calls.push_back("keyboardHandlerRegister"); }
+namespace {
+
+// Marks the host's own work, so that what it allocates is not taken for the plug-in's.
+struct HostScope {
+    HostScope() { ++testing_host::hostDepth; }
+    ~HostScope() { --testing_host::hostDepth; }
+    HostScope(const HostScope&) = delete;
+    HostScope& operator=(const HostScope&) = delete;
+};
+
+}  // namespace
+
+void scriptRegister(ModuleHandle, ScriptFunction) {
+    const HostScope scope;
+    host.calls.push_back("scriptRegister");
+}
+void scriptUnregister(ModuleHandle) {
+    const HostScope scope;
+    host.calls.push_back("scriptUnregister");
+}
+void keyboardHandlerRegister(KeyboardHandler) {
+    const HostScope scope;
+    host.calls.push_back("keyboardHandlerRegister");
+}
 void keyboardHandlerUnregister(KeyboardHandler) {
+    const HostScope scope;
     host.calls.push_back("keyboardHandlerUnregister");
 }
 void scriptWait(uint32_t) {
@@ -51,12 +57,28 @@ void scriptWait(uint32_t) {
     ++host.frames;
 }
 int getGameVersion() { return host.gameVersion; }
-int createTexture(const char*) { return 0; }
-void drawTexture(int, int, int, int, float, float, float, float, float, float, float, float,
-                 float, float, float, float) {}
-void nativeInit(uint64_t hash) { host.pending = {hash, {}}; }
-void nativePush64(uint64_t value) { host.pending.args.push_back(value); }
+int createTexture(const char* path) {
+    const HostScope scope;
+    host.textures.emplace_back(path ? path : "");
+    return static_cast<int>(host.textures.size());
+}
+void drawTexture(int id, int index, int level, int time, float sizeX, float sizeY, float centerX,
+                 float centerY, float posX, float posY, float rotation, float aspect, float r,
+                 float g, float b, float a) {
+    const HostScope scope;
+    host.draws.push_back({id, index, level, time, sizeX, sizeY, centerX, centerY, posX, posY,
+                          rotation, aspect, r, g, b, a});
+}
+void nativeInit(uint64_t hash) {
+    const HostScope scope;
+    host.pending = {hash, {}};
+}
+void nativePush64(uint64_t value) {
+    const HostScope scope;
+    host.pending.args.push_back(value);
+}
 uint64_t* nativeCall() {
+    const HostScope scope;
     constexpr uint64_t getActiveScreenResolution = 0x873C9F3104101DD3;
     constexpr uint64_t isControlPressed = 0xF3A21BCD95725A4A;
     constexpr uint64_t addTextComponent = 0x6C188BE134E074AA;

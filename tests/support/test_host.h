@@ -15,6 +15,18 @@ struct NativeRecord {
     std::vector<uint64_t> args;
 };
 
+// One drawTexture call as the plug-in made it.
+struct DrawCall {
+    int id = 0;
+    int index = 0;
+    int level = 0;
+    int time = 0;
+    float sizeX = 0, sizeY = 0, centerX = 0, centerY = 0, posX = 0, posY = 0;
+    float rotation = 0;
+    float aspect = 0;
+    float r = 0, g = 0, b = 0, a = 0;
+};
+
 struct TestHost {
     uint32_t tick = 100000;    // the tick count the plug-in reads (ms)
     uint32_t frameTime = 16;   // ms added at every scriptWait
@@ -22,6 +34,8 @@ struct TestHost {
     int gameVersion = 30;
     std::vector<std::string> calls;      // "scriptRegister", "keyboardHandlerUnregister", ...
     std::vector<NativeRecord> natives;   // every native call, in order
+    std::vector<std::string> textures;   // path of every createTexture; id i is entry i - 1
+    std::vector<DrawCall> draws;         // every drawTexture call, in order
     NativeRecord pending;
     uint64_t result[4] = {};             // what the next native calls return
     int screenWidth = 1920;              // px, answered to the screen-resolution native
@@ -36,8 +50,11 @@ struct TestHost {
 
 extern TestHost host;
 
+// Above 0 while a host function runs (a native's answer included).
+extern int hostDepth;
+
 // Fresh host and fresh plug-in state (key table, schedule, settings, texts, vehicle
-// sample, game memory).
+// sample, game memory, HUD state and textures).
 void reset();
 
 }  // namespace testing_host

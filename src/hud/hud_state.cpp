@@ -1,0 +1,7 @@
+#include "hud/hud_state.h"
+
+namespace velquist {
+
+HudState hud;
+
+}  // namespace velquist
