@@ -97,6 +97,7 @@ TEST(ScenarioGenerator, ScenariosTogetherReachEveryKindOfBadInput) {
         {"game version", [](Line l) { return startsWith(l, "version -"); }},
         {"picture", [](Line l) { return startsWith(l, "shot "); }},
         {"unload", [](Line l) { return l == "unload"; }},
+        {"load again", [](Line l) { return l == "load"; }},
     };
     std::map<std::string, int> found;
     int withoutDataFolder = 0;

@@ -138,7 +138,13 @@ class Generator {
     GeneratedScenario run();
 
   private:
-    void line(const std::string& text) { out_ += text + "\n"; }
+    void line(const std::string& text) {
+        out_ += text + "\n";
+        // The plug-in is loaded when time first passes.
+        if (text.rfind("run ", 0) == 0 || text.rfind("frames ", 0) == 0 ||
+            text.rfind("press ", 0) == 0)
+            loaded_ = true;
+    }
     std::string num(int64_t v) { return std::to_string(v); }
     std::string floatWord();
     std::string label();
@@ -180,7 +186,8 @@ class Generator {
     uint32_t frameMs_ = 16;
     uint64_t framesLeft_ = 2500;  // a bound on the run's length
     std::string menuKey_ = "F10";
-    bool loaded_ = false;
+    bool loaded_ = false;    // time has passed: the plug-in was loaded
+    bool unloaded_ = false;  // ... and is unloaded now
 };
 
 std::string Generator::floatWord() {
@@ -529,14 +536,12 @@ void Generator::wait() {
         return;
     }
     if (spend(ms)) line("run " + num(static_cast<int64_t>(ms)));
-    loaded_ = true;
 }
 
 void Generator::tap(const std::string& key, uint32_t holdMs) {
     if (!spend(holdMs + 250)) return;
     line("press " + key + " " + num(holdMs));
     line("run " + num(rng_.range(0, 260)));
-    loaded_ = true;
 }
 
 // The menu opened with its key, then random moves and value steps, some held for long.
@@ -740,6 +745,10 @@ void Generator::step() {
     } else if (what < 97 && loaded_ && !result_.shots) {
         result_.shots = true;
         line("shot fuzz.png");
+    } else if (what < 98 && loaded_) {
+        // The plug-in unloaded and, a while later, loaded again with a fresh start.
+        line(unloaded_ ? "load" : "unload");
+        unloaded_ = !unloaded_;
     } else {
         line("mark " + num(rng_.range(0, 1000)));
     }
@@ -758,7 +767,7 @@ GeneratedScenario Generator::run() {
         if (framesLeft_ == before && rng_.percent(3)) break;
         if (out_.size() > (16u << 20)) break;
     }
-    if (rng_.percent(10)) {
+    if (!unloaded_ && rng_.percent(10)) {
         line("unload");
         line("run 100");
     }
