@@ -4,6 +4,7 @@
 
 #include "core/library_entry.h"
 #include "core/process_state.h"
+#include "disk_faults.h"
 #include "core/process_texts.h"
 #include "host/game_memory.h"
 #include "host/portable/portable_platform.h"
@@ -43,6 +44,11 @@ void LinkedPlugin::unload() {
     // The library is gone: its process-wide texts are released.
     velquist::texts = velquist::ProcessTexts{};
     velquist::gameMemory = velquist::GameMemory{};
+}
+
+bool LinkedPlugin::setDisk(DiskState state) {
+    applyDiskState(state);
+    return true;
 }
 
 }  // namespace sim

@@ -9,6 +9,7 @@ class LinkedPlugin : public PluginLoader {
 public:
     bool load(const std::string& gameDir, std::string& error) override;
     void unload() override;
+    bool setDisk(DiskState state) override;
 };
 
 }  // namespace sim

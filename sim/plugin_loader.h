@@ -6,6 +6,10 @@
 
 namespace sim {
 
+// The disk as the plug-in's writes see it: sound, full (a new file stops part way with an
+// error) or read-only (nothing can be created, renamed or removed). Reading always works.
+enum class DiskState { ok, full, readOnly };
+
 class PluginLoader {
 public:
     virtual ~PluginLoader() = default;
@@ -14,6 +18,9 @@ public:
     virtual bool load(const std::string& gameDir, std::string& error) = 0;
     // The process-detach notification, then the library is released.
     virtual void unload() = 0;
+    // What the plug-in's own file writes meet from now on. Only a loader that owns the
+    // plug-in's file access can fake a failing disk; the others answer false.
+    virtual bool setDisk(DiskState /*state*/) { return false; }
 };
 
 }  // namespace sim

@@ -8,7 +8,21 @@
 #include <malloc.h>
 #include <unistd.h>
 
+#include <cstddef>
 #include <cstdio>
+#endif
+
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VELQUIST_ASAN 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define VELQUIST_ASAN 1
+#endif
+#ifdef VELQUIST_ASAN
+// From the sanitizer's run-time library (its header does not come with every compiler).
+extern "C" size_t __sanitizer_get_current_allocated_bytes();
 #endif
 
 namespace sim {
@@ -68,7 +82,14 @@ ProcessMemory processMemory() {
     std::fclose(f);
     if (n != 6) return {};
     const auto page = static_cast<unsigned long long>(sysconf(_SC_PAGESIZE));
-    return {data * page, resident * page, mallinfo2().uordblks};
+#ifdef VELQUIST_ASAN
+    // The sanitizer has an allocator of its own, which the C library's counts do not
+    // see; only its count of live bytes leaves out the blocks it keeps in quarantine.
+    const uint64_t heap = __sanitizer_get_current_allocated_bytes();
+#else
+    const uint64_t heap = mallinfo2().uordblks;
+#endif
+    return {data * page, resident * page, heap};
 }
 
 #endif

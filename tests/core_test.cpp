@@ -172,6 +172,18 @@ TEST_F(FrameStepTest, RefreshIsDueAcrossTheWrapOfTheTickCount) {
     EXPECT_EQ(schedule.refreshCount, 2u);
 }
 
+TEST_F(FrameStepTest, FirstRefreshLateInTheTickCountHasTheLongestElapsedNotANegativeOne) {
+    host.tick = 0x80000000u;  // the machine has run for 24.8 days
+    frameStep();
+    EXPECT_EQ(schedule.refreshElapsed, INT32_MAX);
+    host.tick = 0xFFFFFFF0u;
+    schedule = Schedule{};
+    frameStep();
+    EXPECT_EQ(schedule.refreshElapsed, INT32_MAX);
+    frameStep();  // 16 ms later, across the wrap
+    EXPECT_EQ(schedule.refreshElapsed, 16);
+}
+
 TEST_F(FrameStepTest, ModDisabledMeansNoRefresh) {
     schedule.modEnabled = 0;
     for (int i = 0; i < 5; ++i) frameStep();

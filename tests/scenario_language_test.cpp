@@ -60,6 +60,37 @@ TEST(ScenarioReader, FaultsNameFileAndLine) {
               "s.scn:1: not a path inside the data folder: ../settings.ini");
 }
 
+TEST(ScenarioReader, RepeatBlocksNestAndKeepTheirLineNumbers) {
+    const auto cmds = parseOk("repeat 3\n  run 16\n  repeat 2\n    mark x\n  done\ndone\nmemory\n");
+    ASSERT_EQ(cmds.size(), 10u);  // 3 x (run, mark, mark), then memory
+    EXPECT_EQ(cmds[0].name, "run");
+    EXPECT_EQ(cmds[0].line, 2);
+    EXPECT_EQ(cmds[2].line, 4);
+    EXPECT_EQ(cmds[3].name, "run");
+    EXPECT_EQ(cmds[9].name, "memory");
+}
+
+TEST(ScenarioReader, RepeatFaults) {
+    EXPECT_EQ(parseError("run 1\ndone\n"), "s.scn:2: done without repeat");
+    EXPECT_EQ(parseError("repeat 2\nrun 1\n"), "s.scn:1: repeat without done");
+    EXPECT_EQ(parseError("repeat 0\ndone\n"), "s.scn:1: repeat count out of range 1..1000000: 0");
+    EXPECT_EQ(parseError("repeat 2\nvehicle a label=A class=1\ndone\n"),
+              "s.scn:2: vehicle inside repeat: define vehicles before it");
+    EXPECT_EQ(parseError("repeat 1000\nrepeat 1001\nrun 1\ndone\ndone\n"),
+              "s.scn:1: repeat makes too many commands");
+    EXPECT_EQ(parseError("run 1\nrepeat 70000\nfile a.ini\n" + std::string(1000, 'x') +
+                         "\nend\ndone\n"),
+              "s.scn:2: repeat makes too many commands");
+}
+
+TEST(ScenarioReader, MarksMemoryAndDiskStates) {
+    const auto cmds = parseOk("mark hour one\nmark\nmemory\ndisk full\ndisk readonly\ndisk ok\n");
+    ASSERT_EQ(cmds.size(), 6u);
+    EXPECT_EQ(cmds[0].words, (std::vector<std::string>{"hour", "one"}));
+    EXPECT_EQ(parseError("disk broken\n"), "s.scn:1: expected ok, full or readonly: broken");
+    EXPECT_EQ(parseError("memory now\n"), "s.scn:1: unexpected word: now");
+}
+
 TEST(ScenarioReader, LoadOnlyWhereThePluginIsNotLoaded) {
     EXPECT_EQ(parseOk("load\nrun 10\nunload\nload\nframes 2\nunload\nload\n").size(), 7u);
     EXPECT_EQ(parseOk("unload\nload\n").size(), 2u);

@@ -1,6 +1,7 @@
 #include "host/sim_host.h"
 
 #include <cstring>
+#include <map>
 #include <unordered_map>
 
 #include "world/world.h"
@@ -19,6 +20,12 @@ std::unordered_map<uint64_t, NativeHandler>& nativeTable() {
 }  // namespace
 
 void registerNative(uint64_t hash, NativeHandler handler) { nativeTable()[hash] = handler; }
+
+TextureEntry::TextureEntry(const std::string& path, const std::string& tracePath, bool missing)
+    : missing(missing) {
+    static std::map<std::string, std::string> known;
+    paths_ = &*known.try_emplace(path, tracePath).first;
+}
 
 float NativeCall::f32(size_t n) const {
     const uint32_t bits = static_cast<uint32_t>(raw(n));
@@ -43,7 +50,7 @@ void NativeCall::returnVector(float x, float y, float z) {
 
 int addTexture(const TextureEntry& entry) {
     const int id = host.nextTextureId++;
-    host.textures[id] = entry;
+    host.textures.emplace(id, entry);
     return id;
 }
 
@@ -66,6 +73,15 @@ void runFrame() {
     noteHostEntry();
     host.tick += host.frameTime;
     ++host.frame;
+    // Draws older than their display time are off the screen; they are forgotten, so
+    // that the ids of every reload do not pile up.
+    for (auto it = host.draws.begin(); it != host.draws.end();) {
+        const DrawRecord& d = it->second;
+        if (d.time <= 0 || host.tick - d.tick >= static_cast<uint32_t>(d.time))
+            it = host.draws.erase(it);
+        else
+            ++it;
+    }
 }
 
 void sendKey(uint32_t vk, bool down) {
@@ -159,16 +175,17 @@ int getGameVersion() {
 
 int createTexture(const char* path) {
     sim::noteHostEntry();
-    sim::TextureEntry entry;
-    entry.path = path ? path : "";
-    entry.missing = !sim::fileExists(sim::hostPath(entry.path));
-    entry.tracePath = sim::startsWithNoCase(entry.path, host.dataFolder)
-                          ? entry.path.substr(host.dataFolder.size())
-                          : entry.path;
-    const int id = sim::addTexture(entry);
+    const std::string full = path ? path : "";
+    const bool missing = !sim::fileExists(sim::hostPath(full));
+    const int id = sim::addTexture({full,
+                                    sim::startsWithNoCase(full, host.dataFolder)
+                                        ? full.substr(host.dataFolder.size())
+                                        : full,
+                                    missing});
+    const std::string& tracePath = sim::findTexture(id)->tracePath();
     auto e = event("texture");
-    e.field("id", id).field("path", entry.tracePath);
-    if (entry.missing) e.field("missing", true);
+    e.field("id", id).field("path", tracePath);
+    if (missing) e.field("missing", true);
     return id;
 }
 
@@ -181,7 +198,7 @@ void drawTexture(int id, int index, int level, int time, float sizeX, float size
                       r,    g,     b,     a,        host.tick};
     host.draws[{id, index}] = d;
     const sim::TextureEntry* texture = sim::findTexture(id);
-    const char* tex = texture ? texture->tracePath.c_str() : "";
+    const char* tex = texture ? texture->tracePath().c_str() : "";
     event("draw")
         .field("id", id)
         .field("tex", tex)

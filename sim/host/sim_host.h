@@ -16,10 +16,18 @@
 
 namespace sim {
 
+// Every reload asks for new ids of the same files: each path is kept once, and an id
+// costs only its entry.
 struct TextureEntry {
-    std::string path;       // the full path the plug-in passed
-    std::string tracePath;  // relative to the data folder when inside it
-    bool missing = false;   // no such file when it was created
+    TextureEntry(const std::string& path, const std::string& tracePath, bool missing);
+    // The full path the plug-in passed.
+    const std::string& path() const { return paths_->first; }
+    // The path relative to the data folder when inside it.
+    const std::string& tracePath() const { return paths_->second; }
+    bool missing = false;  // no such file when it was created
+
+private:
+    const std::pair<const std::string, std::string>* paths_;
 };
 
 struct DrawRecord {

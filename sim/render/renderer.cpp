@@ -151,7 +151,7 @@ void Renderer::drawTexture(cairo_t* cr, const DrawRecord& d) {
         return;
     const int pw = std::max(1, static_cast<int>(std::ceil(width)));
     const int ph = std::max(1, static_cast<int>(std::ceil(height)));
-    const std::string path = hostPath(texture->path);
+    const std::string path = hostPath(texture->path());
     cairo_surface_t* image = textures_.scaled(d.id, path, pw, ph);
     if (!image) return;
     if (d.r != 1.0f || d.g != 1.0f || d.b != 1.0f) image = tinted(image, d.r, d.g, d.b);

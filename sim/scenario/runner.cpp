@@ -134,7 +134,7 @@ bool Runner::execute(const Command& c, std::string& error) {
         }
     } else if (c.name == "remove") {
         std::error_code ec;
-        fs::remove(fs::path(gameDir_) / "Velquist" / dataRelative(w[0]), ec);
+        fs::remove_all(fs::path(gameDir_) / "Velquist" / dataRelative(w[0]), ec);
     } else if (c.name == "key") {
         sendKey(*parseKey(w[0]), w[1] == "down");
     } else if (c.name == "press") {
@@ -155,6 +155,25 @@ bool Runner::execute(const Command& c, std::string& error) {
         fs::create_directories(file.parent_path(), ec);
         if (!renderer().writePng(file.string(), error)) return false;
         event("shot").field("file", w[0]);
+#endif
+    } else if (c.name == "mark") {
+        std::string text;
+        for (const std::string& word : w) text += (text.empty() ? "" : " ") + word;
+        event("mark").field("text", text);
+    } else if (c.name == "memory") {
+        const ProcessMemory use = processMemory();
+        event("memory")
+            .field("rss", static_cast<int64_t>(use.workingSet / 1024))
+            .field("heap", static_cast<int64_t>(use.heapInUse));
+#ifdef VELQUIST_SIM_ONLY
+    } else if (c.name == "disk") {
+        const DiskState state = w[0] == "full"       ? DiskState::full
+                                : w[0] == "readonly" ? DiskState::readOnly
+                                                     : DiskState::ok;
+        if (!loader_.setDisk(state)) {
+            error = "this build cannot fake the disk";
+            return false;
+        }
 #endif
     } else if (c.name == "unload") {
         if (loaded_) {

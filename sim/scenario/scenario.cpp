@@ -1,5 +1,6 @@
 #include "scenario/scenario.h"
 
+#include <algorithm>
 #include <cctype>
 #include <functional>
 #include <map>
@@ -57,8 +58,8 @@ const std::map<std::string, Check>& checks() {
         {"screen",
          [](const Command& c) {
              std::string e = wantWords(c, 2);
-             if (e.empty()) e = wantInteger(c.words[0], "width", 1, 16384);
-             if (e.empty()) e = wantInteger(c.words[1], "height", 1, 16384);
+             if (e.empty()) e = wantInteger(c.words[0], "width", 0, 16384);
+             if (e.empty()) e = wantInteger(c.words[1], "height", 0, 16384);
              return e;
          }},
         {"frame",
@@ -116,6 +117,18 @@ const std::map<std::string, Check>& checks() {
          }},
         {"unload", [](const Command& c) { return wantWords(c, 0); }},
         {"load", [](const Command& c) { return wantWords(c, 0); }},
+        {"mark", [](const Command&) { return std::string(); }},
+        {"memory", [](const Command& c) { return wantWords(c, 0); }},
+#ifdef VELQUIST_SIM_ONLY
+        {"disk",
+         [](const Command& c) {
+             std::string e = wantWords(c, 1);
+             if (e.empty() && c.words[0] != "ok" && c.words[0] != "full" &&
+                 c.words[0] != "readonly")
+                 e = "expected ok, full or readonly: " + c.words[0];
+             return e;
+         }},
+#endif
 #ifdef VELQUIST_RENDERER
         {"shot",
          [](const Command& c) {
@@ -129,14 +142,29 @@ const std::map<std::string, Check>& checks() {
     return table;
 }
 
-// Commands that only velquist-sim offers: pictures are drawn on the Linux side.
-bool notInThisBuild(const std::string& name) {
-#ifdef VELQUIST_RENDERER
-    (void)name;
-    return false;
-#else
-    return name == "shot";
+// Commands that only velquist-sim offers: pictures are drawn on the Linux side, and only
+// the linked plug-in's file access can be made to fail.
+bool notInThisBuild([[maybe_unused]] const std::string& name) {
+    bool missing = false;
+#ifndef VELQUIST_RENDERER
+    missing = missing || name == "shot";
 #endif
+#ifndef VELQUIST_SIM_ONLY
+    missing = missing || name == "disk";
+#endif
+    return missing;
+}
+
+// Repetitions may nest; this many commands, and file bodies of this many bytes, at most
+// come out of them in all.
+constexpr size_t maxExpandedCommands = 1000000;
+constexpr size_t maxExpandedBodyBytes = 64u << 20;
+
+size_t bodyBytes(const Command& c) {
+    size_t n = 0;
+    for (const std::string& line : c.body)
+        n += line.size() + 1;
+    return n;
 }
 
 // The line of a `load` that would load the plug-in while it is loaded, or 0. The plug-in
@@ -238,6 +266,14 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         return false;
     };
     WorldCheck world;
+    // Open `repeat` blocks: where their commands start, how often they run, their line.
+    struct Repeat {
+        size_t first;
+        int64_t times;
+        int line;
+    };
+    std::vector<Repeat> repeats;
+    size_t totalBodyBytes = 0;  // of every file body so far, repetitions counted
     for (size_t i = 0; i < lines.size(); ++i) {
         const int lineNo = static_cast<int>(i + 1);
         std::string line = lines[i];
@@ -248,6 +284,35 @@ bool parseScenario(const std::string& text, const std::string& fileName,
         c.line = lineNo;
         c.name = words[0];
         c.words.assign(words.begin() + 1, words.end());
+        if (c.name == "repeat") {
+            std::string e = wantWords(c, 1);
+            if (e.empty()) e = wantInteger(c.words[0], "repeat count", 1, 1000000);
+            if (!e.empty()) return fail(lineNo, e);
+            repeats.push_back({commands.size(), *parseInteger(c.words[0]), lineNo});
+            continue;
+        }
+        if (c.name == "done") {
+            if (!c.words.empty()) return fail(lineNo, "unexpected word: " + c.words[0]);
+            if (repeats.empty()) return fail(lineNo, "done without repeat");
+            const Repeat r = repeats.back();
+            repeats.pop_back();
+            const size_t count = commands.size() - r.first;
+            size_t blockBytes = 0;
+            for (size_t j = r.first; j < commands.size(); ++j)
+                blockBytes += bodyBytes(commands[j]);
+            const auto extra = static_cast<size_t>(r.times - 1);
+            if (count * static_cast<size_t>(r.times) > maxExpandedCommands - r.first ||
+                blockBytes * extra >
+                    maxExpandedBodyBytes - std::min(totalBodyBytes, maxExpandedBodyBytes))
+                return fail(r.line, "repeat makes too many commands");
+            totalBodyBytes += blockBytes * extra;
+            for (int64_t k = 1; k < r.times; ++k)
+                for (size_t j = 0; j < count; ++j)
+                    commands.push_back(commands[r.first + j]);
+            continue;
+        }
+        if (c.name == "vehicle" && !repeats.empty())
+            return fail(lineNo, "vehicle inside repeat: define vehicles before it");
         std::string problem;
         if (isWorldCommand(c.name)) {
             problem = checkWorldCommand(c, world);
@@ -270,9 +335,11 @@ bool parseScenario(const std::string& text, const std::string& fileName,
                 c.body.push_back(lines[j++]);
             if (j >= lines.size()) return fail(lineNo, "file without end");
             i = j;
+            totalBodyBytes += bodyBytes(c);
         }
         commands.push_back(std::move(c));
     }
+    if (!repeats.empty()) return fail(repeats.back().line, "repeat without done");
     if (const int line = loadWhileLoaded(commands))
         return fail(line, "load while the plug-in is loaded (unload it first)");
     return true;

@@ -1,4 +1,7 @@
 // frameStep: the one per-frame routine, run by the main loop and by every menu loop.
+#include <algorithm>
+#include <cstdint>
+
 #include "analytics/acceleration_overlay.h"
 #include "core/schedule.h"
 #include "host/native_call.h"
@@ -42,7 +45,11 @@ void frameWork() {
         // Measured as a difference, so the test stays right when the tick counter wraps.
         if (now - schedule.lastRefreshTime >= static_cast<uint32_t>(general.refreshInterval)) {
             ++schedule.refreshCount;
-            schedule.refreshElapsed = static_cast<int32_t>(now - schedule.lastRefreshTime);
+            // Never negative: the first refresh measures from 0, and a tick count from
+            // 2^31 on (24.8 days after the machine started) would read as a negative time
+            // and send the needles and the damage flash the wrong way for a long while.
+            const uint32_t elapsed = now - schedule.lastRefreshTime;
+            schedule.refreshElapsed = static_cast<int32_t>(std::min<uint32_t>(elapsed, INT32_MAX));
             refreshHud();
             schedule.lastRefreshTime = platform::tickCount();
         }

@@ -32,6 +32,9 @@ constexpr int32_t subtitleTime = 50;  // ms
 ScreenSize getScreenResolution() {
     ScreenSize size;
     native::call(nativeGetActiveScreenResolution, &size.width, &size.height);
+    // A game that gives no size (minimised, say) would have the menu divide by zero and
+    // hand the game texts at infinite places; it is laid out for the common screen then.
+    if (size.width <= 0 || size.height <= 0) size = ScreenSize{1920, 1080};
     return size;
 }
 

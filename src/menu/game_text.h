@@ -15,7 +15,8 @@ struct TextColour {
     int32_t r = 255, g = 255, b = 255, a = 255;  // 0..255
 };
 
-// The active screen resolution in pixels, asked of the game on every call.
+// The active screen resolution in pixels, asked of the game on every call; 1920 x 1080
+// when the game answers a width or height that is not positive.
 ScreenSize getScreenResolution();
 
 void setTextColour(int32_t r, int32_t g, int32_t b, int32_t a);

@@ -30,6 +30,10 @@ public:
         for (int i = 0; i < n; ++i) down();
         return *this;
     }
+    Session& up(int n) {
+        for (int i = 0; i < n; ++i) up();
+        return *this;
+    }
     Session& run(int ms) { return line("run " + std::to_string(ms)); }
     const std::string& text() const { return text_; }
 

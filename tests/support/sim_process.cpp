@@ -33,7 +33,7 @@ std::string shellQuote(const std::string& s) {
 }
 
 Result runPath(const fs::path& scenario, const std::vector<std::string>& extraArgs,
-               const fs::path& work) {
+               const fs::path& work, bool parse = true) {
     const fs::path trace = work / "trace.jsonl";
     const fs::path errors = work / "stderr.txt";
     std::string cmd = shellQuote(VELQUIST_SIM) + " run " + shellQuote(scenario.string()) +
@@ -48,7 +48,10 @@ Result runPath(const fs::path& scenario, const std::vector<std::string>& extraAr
     Result r;
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     r.errors = slurpFile(errors);
-    if (fs::exists(trace)) r.trace = trace_reader::readFile(trace.string());
+    if (fs::exists(trace)) {
+        r.traceText = slurpFile(trace);
+        if (parse) r.trace = trace_reader::parseLines(r.traceText);
+    }
     return r;
 }
 
@@ -78,6 +81,13 @@ Result run(const std::string& scenario, const std::vector<std::string>& extraArg
     const fs::path file = work / "test.scn";
     std::ofstream(file, std::ios::binary) << scenario;
     return runPath(file, extraArgs, work);
+}
+
+Result runUnparsed(const std::string& scenario, const std::vector<std::string>& extraArgs) {
+    const fs::path work = makeTempFolder();
+    const fs::path file = work / "test.scn";
+    std::ofstream(file, std::ios::binary) << scenario;
+    return runPath(file, extraArgs, work, false);
 }
 
 Result runFile(const std::string& name, const std::vector<std::string>& extraArgs) {

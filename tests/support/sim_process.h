@@ -14,10 +14,15 @@ struct Result {
     int exitCode = -1;
     std::string errors;                      // standard error
     std::vector<trace_reader::Event> trace;  // the events, in order
+    std::string traceText;                   // the trace as written
 };
 
 // Runs the scenario text with the given extra command-line words (--game, --natives ...).
 Result run(const std::string& scenario, const std::vector<std::string>& extraArgs = {});
+
+// The same, with the trace left as text (traceText) and not read into events: for long
+// traces that are compared, not inspected.
+Result runUnparsed(const std::string& scenario, const std::vector<std::string>& extraArgs = {});
 
 // Runs a scenario file of tests/scenarios.
 Result runFile(const std::string& name, const std::vector<std::string>& extraArgs = {});
