@@ -399,10 +399,10 @@ class FolderCheck {
         velquist::loadHudTextures();
         std::set<std::string> seen;
         for (const auto& [id, t] : host.textures) {
-            if (!seen.insert(t.tracePath).second) continue;
-            const std::string problem = imageProblem(hostPath(t.path));
+            if (!seen.insert(t.tracePath()).second) continue;
+            const std::string problem = imageProblem(hostPath(t.path()));
             if (!problem.empty())
-                add(reportPath(t.tracePath), 0,
+                add(reportPath(t.tracePath()), 0,
                     problem +
                         (problem == "missing" ? " (the plug-in draws nothing in its place)" : ""));
         }
@@ -424,19 +424,19 @@ class FolderCheck {
                 // A brand the file leaves out: the logo of an unset brand.
                 if (unsetChecked) continue;
                 unsetChecked = true;
-                const std::string problem = imageProblem(hostPath(t.path));
+                const std::string problem = imageProblem(hostPath(t.path()));
                 if (!problem.empty())
-                    add(reportPath(t.tracePath), 0,
+                    add(reportPath(t.tracePath()), 0,
                         problem + ": the logo of every brand that [" + velquist::brandSection +
                             "] leaves unset");
                 continue;
             }
-            const std::string problem = imageProblem(hostPath(t.path));
+            const std::string problem = imageProblem(hostPath(t.path()));
             if (problem.empty()) continue;
             const std::string name = velquist::texts.brandNames[static_cast<size_t>(i)];
             add("Velquist/settingsBrands.ini", line->second,
                 velquist::brandKeyPrefix + std::to_string(i) + " " +
-                    quoted(portable::fromAnsi(name)) + ": its logo " + slashes(t.tracePath) +
+                    quoted(portable::fromAnsi(name)) + ": its logo " + slashes(t.tracePath()) +
                     " is " + problem);
         }
     }
