@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, only those missing.
+# Packages named on the command line are installed as well (valgrind for the benchmarks).
 set -euo pipefail
 
 packages=(
@@ -11,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   zip unzip
   libsdl2-dev xvfb xdotool
+  "$@"
 )
 
 missing=()

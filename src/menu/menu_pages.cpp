@@ -59,14 +59,18 @@ void afterGeneralChange(int32_t item) {
     }
 }
 
-void afterOpticsChange(int32_t) { deriveDisplaySettings(); }
+void afterOpticsChange(int32_t) {
+    deriveDisplaySettings();
+}
 
 void afterPlacementChange(int32_t) {
     deriveDisplaySettings();
     computeLayout();
 }
 
-void saveActiveProfile() { writeProfile(general.actSetting); }
+void saveActiveProfile() {
+    writeProfile(general.actSetting);
+}
 
 // While "Rpm" or "Vehicle Brand" is highlighted, a subtitle names the vehicle's livery and
 // what the tables give for it.
@@ -167,8 +171,8 @@ constexpr int32_t countOf(const MenuItem (&)[N]) {
 }
 
 const MenuPage pages[menuPageCount] = {
-    {"General", 250, generalItems, countOf(generalItems), afterGeneralChange,
-     writeGeneralSettings, nullptr},
+    {"General", 250, generalItems, countOf(generalItems), afterGeneralChange, writeGeneralSettings,
+     nullptr},
     {"Toggle HUD", 240, toggleItems, countOf(toggleItems), nullptr, saveActiveProfile, nullptr},
     {"Units", 240, unitItems, countOf(unitItems), nullptr, saveActiveProfile, nullptr},
     {"Features", 280, featureItems, countOf(featureItems), nullptr, saveActiveProfile,
@@ -190,17 +194,29 @@ const MenuPage& menuPage(int32_t index) {
 
 // [SECTION] Page loop
 
+void drawPageLines(const MenuPage& page, int32_t selection) {
+    drawMenuLine(page.title, "", menuTitleIndex, page.width, false);
+    for (int32_t i = 0; i < page.count; ++i) {
+        const MenuItem& item = page.items[i];
+        const std::string value = formatValue(item.kind, item.value);
+        drawMenuLine(item.label, value.c_str(), i, page.width, i == selection);
+    }
+}
+
+void drawHelpBox(const MenuPage& page, int32_t item) {
+    const int32_t block = item >= 0 && item < page.count ? page.items[item].help : 0;
+    if (block == 0) return;
+    for (int32_t line = 0; line < 10; ++line)
+        drawHelpLine(texts.helpLines[static_cast<size_t>(block * 10 + line)].c_str(), line,
+                     page.width);
+}
+
 void runMenuPage(int32_t index) {
     const MenuPage& page = menuPage(index);
     int32_t& selection = menu.pageSelection[index];
 
     auto drawFrame = [&] {
-        drawMenuLine(page.title, "", menuTitleIndex, page.width, false);
-        for (int32_t i = 0; i < page.count; ++i) {
-            const MenuItem& item = page.items[i];
-            const std::string value = formatValue(item.kind, item.value);
-            drawMenuLine(item.label, value.c_str(), i, page.width, i == selection);
-        }
+        drawPageLines(page, selection);
         menuFrame(page.eachFrame);
     };
     auto poll = [&] {
@@ -208,14 +224,10 @@ void runMenuPage(int32_t index) {
         const MenuItem& item = page.items[selection];
         // Left and right step the highlighted setting whether or not select or back are
         // held; an item without a setting is never stepped.
-        if (item.value &&
-            adjustValue(*item.value, item.min, item.max, item.rate, menu.waitTime) &&
+        if (item.value && adjustValue(*item.value, item.min, item.max, item.rate, menu.waitTime) &&
             page.afterChange)
             page.afterChange(selection);
-        if (input.select && item.help != 0)
-            for (int32_t line = 0; line < 10; ++line)
-                drawHelpLine(texts.helpLines[static_cast<size_t>(item.help * 10 + line)].c_str(),
-                             line, page.width);
+        if (input.select) drawHelpBox(page, selection);
         if (input.back) {
             playNavSound();
             return false;

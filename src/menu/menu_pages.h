@@ -12,7 +12,7 @@ constexpr int menuPageCount = 8;
 
 struct MenuPage {
     const char* title;
-    int32_t width;                   // px
+    int32_t width;  // px
     const MenuItem* items;
     int32_t count;
     void (*afterChange)(int32_t item);  // after left/right stepped the item; may be null
@@ -32,6 +32,14 @@ extern MenuState menu;
 
 // The page table, root menu order.
 const MenuPage& menuPage(int32_t index);
+
+// One frame's lines of a page: the title, then every item with its value, the selected
+// one highlighted.
+void drawPageLines(const MenuPage& page, int32_t selection);
+
+// The ten lines of the help box of the page's item, drawn while select is held; nothing
+// for an item without help.
+void drawHelpBox(const MenuPage& page, int32_t item);
 
 // Runs one page until it is left with back.
 void runMenuPage(int32_t index);
