@@ -106,7 +106,10 @@ bool SimulatedMemory::addEntity(Entity& out) {
     put64(slots_.data() + static_cast<size_t>(slot) * slotStride + 8, object);
     out.handle = slot << 8 | generationOf(slot);
     out.object = object;
-    if (watching_) protectPages(object, objectBytes_, true);
+    if (watching_) {
+        protectPages(object, objectBytes_, true);
+        armed_ = true;
+    }
     return true;
 }
 
@@ -120,11 +123,14 @@ void SimulatedMemory::arm() {
     if (!watching_) return;
     for (uint8_t* object : objects_)
         if (object) protectPages(object, objectBytes_, true);
+    armed_ = true;
 }
 
 void SimulatedMemory::disarm() {
+    if (!armed_) return;
     for (uint8_t* object : objects_)
         if (object) protectPages(object, objectBytes_, false);
+    armed_ = false;
 }
 
 bool SimulatedMemory::onFault(uintptr_t address) {

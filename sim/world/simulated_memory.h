@@ -77,6 +77,9 @@ class SimulatedMemory {
     int used_ = 1;                   // slots taken, slot 0 included
     size_t objectBytes_ = 0;         // whole pages per object
     bool watching_ = false;
+    // Some object may be protected: only then does disarm() ask the system for anything, so
+    // that a run without --memory makes no system call for it on every frame.
+    bool armed_ = false;
 };
 
 extern SimulatedMemory memory;
