@@ -61,11 +61,33 @@ void answerScene() {
     null_host::answerInt(nativeEngineRunning, 1);
 }
 
-void putFields(int slot, uint16_t gear, float rpm, float throttle) {
+// A vehicle the player drives: what its natives answer and what its object holds.
+struct SceneVehicle {
+    int slot = 0;  // of the entity pool
+    uint32_t model = 0;
+    const char* label = "";
+    int32_t gameClass = 0;
+    float health = 1000.0f;          // engine health
+    float speed = 0.0f;              // m/s
+    float velocity[3] = {};          // m/s
+    uint16_t gear = 0;               // raw, as the vehicle object stores it
+    float rpm = 0.0f, throttle = 0;  // fractions
+};
+
+void enter(const SceneVehicle& v) {
+    answerScene();
+    const int32_t handle = pool().addObject(v.slot, 1);
     const auto at = velquist::vehicleFieldOffsets(null_host::host.gameVersion);
-    pool().put(slot, at.gear, gear);
-    pool().put(slot, at.rpm, rpm);
-    pool().put(slot, at.throttle, throttle);
+    pool().put(v.slot, at.gear, v.gear);
+    pool().put(v.slot, at.rpm, v.rpm);
+    pool().put(v.slot, at.throttle, v.throttle);
+    null_host::answerInt(nativeVehicleInUse, handle);
+    null_host::answerInt(nativeEntityModel, static_cast<int32_t>(v.model));
+    null_host::answerText(nativeDisplayName, v.label);
+    null_host::answerInt(nativeVehicleClass, v.gameClass);
+    null_host::answerFloat(nativeEngineHealth, v.health);
+    null_host::answerFloat(nativeEntitySpeed, v.speed);
+    null_host::answerVector(nativeSpeedVector, v.velocity[0], v.velocity[1], v.velocity[2]);
 }
 
 }  // namespace
@@ -81,32 +103,14 @@ void startNullPlugin(const std::filesystem::path& game) {
 }
 
 void enterBusyCar() {
-    answerScene();
-    const int32_t car = pool().addObject(carSlot, 1);
-    putFields(carSlot, 3, 0.7f, 1.0f);
-    null_host::answerInt(nativeVehicleInUse, car);
-    null_host::answerInt(nativeEntityModel, 0x3C0FA4D1);
-    null_host::answerText(nativeDisplayName, "BLISTA");
-    null_host::answerInt(nativeVehicleClass, 0);
-    null_host::answerFloat(nativeEngineHealth, 420.0f);
-    null_host::answerFloat(nativeEntitySpeed, 30.0f);
-    null_host::answerVector(nativeSpeedVector, 0.0f, 30.0f, 0.0f);
+    enter({carSlot, 0x3C0FA4D1, "BLISTA", 0, 420.0f, 30.0f, {0.0f, 30.0f, 0.0f}, 3, 0.7f, 1.0f});
     null_host::answerOuts(nativeCustomPrimaryColour, 1, 200, 30, 20);
     null_host::answerInt(nativeDecoratorExists, 1);
     null_host::answerFloat(nativeDecoratorFloat, 0.6f);
 }
 
 void enterPlane() {
-    answerScene();
-    const int32_t plane = pool().addObject(planeSlot, 1);
-    putFields(planeSlot, 0, 0.0f, 0.0f);
-    null_host::answerInt(nativeVehicleInUse, plane);
-    null_host::answerInt(nativeEntityModel, 0xB39B0AE6);
-    null_host::answerText(nativeDisplayName, "LAZER");
-    null_host::answerInt(nativeVehicleClass, 16);
-    null_host::answerFloat(nativeEngineHealth, 1000.0f);
-    null_host::answerFloat(nativeEntitySpeed, 80.0f);
-    null_host::answerVector(nativeSpeedVector, 0.0f, 79.0f, 6.0f);
+    enter({planeSlot, 0xB39B0AE6, "LAZER", 16, 1000.0f, 80.0f, {0.0f, 79.0f, 6.0f}, 0, 0.0f, 0.0f});
 }
 
 void runFrames(int count, uint32_t frameTime) {
