@@ -5,6 +5,8 @@
 #include "core/process_texts.h"
 #include "core/schedule.h"
 #include "host/game_memory.h"
+#include "menu/menu_loop.h"
+#include "menu/menu_pages.h"
 #include "null_host.h"
 #include "support/crafted_pool.h"
 
@@ -39,6 +41,7 @@ constexpr uint64_t nativeDecoratorFloat = 0x6524A2F114706F43;
 constexpr int32_t ped = 0x0101;
 constexpr int carSlot = 3;
 constexpr int planeSlot = 4;
+constexpr int32_t featuresPage = 3;  // in the root menu's order
 
 testing_host::CraftedPool& pool() {
     static testing_host::CraftedPool p;
@@ -123,6 +126,18 @@ void runFrames(int count, uint32_t frameTime) {
 
 void settleCluster() {
     runFrames(300, 16);
+}
+
+void stopClock() {
+    null_host::host.frameTime = 0;
+    velquist::frameStep();
+}
+
+void featuresPageFrame() {
+    const velquist::MenuPage& page = velquist::menuPage(featuresPage);
+    velquist::drawPageLines(page, 0);
+    velquist::menuFrame(page.eachFrame);
+    velquist::drawHelpBox(page, 0);
 }
 
 }  // namespace bench

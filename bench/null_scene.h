@@ -26,7 +26,16 @@ void enterPlane();
 void runFrames(int count, uint32_t frameTime);
 
 // Enough 16 ms frames for the cluster to be shown in full: past the 100th refresh, which
-// reads the time of day, and past the 2 s fade-in.
+// reads the time of day, and past the 2 s fade-in. The clock is left 16 ms on, so the next
+// frame refreshes.
 void settleCluster();
+
+// Stops the clock and runs the frame whose refresh is due, so that no later frame refreshes.
+void stopClock();
+
+// One frame of the menu's Features page with select held on its first item, as the page's
+// loop runs it: the title and the items with their values, the frame's work and yield,
+// then the help box. Needs schedule.menuOpen set for the controls to be disabled.
+void featuresPageFrame();
 
 }  // namespace bench

@@ -18,8 +18,6 @@
 #include "core/hud_script.h"
 #include "core/process_state.h"
 #include "core/schedule.h"
-#include "menu/menu_loop.h"
-#include "menu/menu_pages.h"
 #include "null_host.h"
 #include "null_scene.h"
 #include "settings/ini_access.h"
@@ -97,8 +95,7 @@ void plainFrame(benchmark::State& state) {
     bench::startNullPlugin(folder().game());
     bench::enterBusyCar();
     bench::settleCluster();
-    null_host::host.frameTime = 0;
-    velquist::frameStep();  // the refresh that is due
+    bench::stopClock();
     const uint32_t refreshes = velquist::schedule.refreshCount;
     const WorkCount count;
     for (auto _ : state)
@@ -115,16 +112,11 @@ void menuFrame(benchmark::State& state) {
     bench::startNullPlugin(folder().game());
     bench::enterBusyCar();
     bench::settleCluster();
-    null_host::host.frameTime = 0;
-    velquist::frameStep();
-    const velquist::MenuPage& page = velquist::menuPage(3);
+    bench::stopClock();
     velquist::schedule.menuOpen = true;
     const WorkCount count;
-    for (auto _ : state) {
-        velquist::drawPageLines(page, 0);
-        velquist::menuFrame(page.eachFrame);
-        velquist::drawHelpBox(page, 0);
-    }
+    for (auto _ : state)
+        bench::featuresPageFrame();
     count.report(state);
     velquist::schedule.menuOpen = false;
 }

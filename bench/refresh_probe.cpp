@@ -7,8 +7,6 @@
 
 #include "bench_folder.h"
 #include "core/schedule.h"
-#include "menu/menu_loop.h"
-#include "menu/menu_pages.h"
 #include "null_host.h"
 #include "null_scene.h"
 
@@ -23,15 +21,11 @@ Scene scene = Scene::busy;
 // The work being counted: `count` frames of the scene. Kept out of line and unmangled so
 // that callgrind can name it.
 extern "C" __attribute__((noinline)) void measured_frames(int count) {
-    const velquist::MenuPage& page = velquist::menuPage(3);
     for (int i = 0; i < count; ++i) {
-        if (scene == Scene::menu) {
-            velquist::drawPageLines(page, 0);
-            velquist::menuFrame(page.eachFrame);
-            velquist::drawHelpBox(page, 0);
-        } else {
+        if (scene == Scene::menu)
+            bench::featuresPageFrame();
+        else
             velquist::frameStep();
-        }
     }
 }
 
@@ -68,13 +62,10 @@ int main(int argc, char** argv) {
         bench::enterBusyCar();
     bench::settleCluster();
     const bool refreshing = scene == Scene::busy || scene == Scene::plane;
-    // Settling ends with the clock 16 ms on, so the next frame refreshes; a scene without
-    // refreshes runs that one first and keeps the clock still.
-    if (!refreshing) {
-        null_host::host.frameTime = 0;
-        velquist::frameStep();
-    }
-    null_host::host.frameTime = refreshing ? 16 : 0;
+    if (refreshing)
+        null_host::host.frameTime = 16;
+    else
+        bench::stopClock();
     velquist::schedule.menuOpen = scene == Scene::menu;
 
     const uint32_t refreshes = velquist::schedule.refreshCount;
