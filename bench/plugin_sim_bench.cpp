@@ -11,7 +11,8 @@
 // [SECTION] Budgets
 #include <benchmark/benchmark.h>
 
-#include <memory>
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -80,10 +81,12 @@ class Session {
               runner_.run(commands, error);
         if (!ok_) state.SkipWithError(error.c_str());
     }
-    // The benchmarks change the frame time; the next session starts from the scene's own.
+    // The benchmarks change the frame time, and a scene may end with a key held; the next
+    // session starts from the scene's own frame time and a keyboard with no key down.
     ~Session() {
         runner_.finish();
         sim::host.frameTime = frameTime_;
+        std::fill(std::begin(sim::host.keyDown), std::end(sim::host.keyDown), false);
     }
     bool ok() const { return ok_; }
     const std::string& gameDir() const { return runner_.gameDir(); }
