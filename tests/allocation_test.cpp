@@ -3,13 +3,12 @@
 // with the cluster's every part on, and only vehicle changes may allocate.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
 #include <optional>
 
 #include "core/hud_script.h"
 #include "core/schedule.h"
 #include "settings/profile_settings.h"
+#include "support/counted_new.h"
 #include "support/fake_game.h"
 #include "support/game_folder.h"
 #include "support/test_host.h"
@@ -20,41 +19,11 @@ namespace {
 bool counting = false;
 long allocations = 0;
 
-void* allocate(std::size_t size) {
-    if (counting && testing_host::hostDepth == 0) ++allocations;
-    if (void* p = std::malloc(size ? size : 1)) return p;
-    throw std::bad_alloc();
-}
-
 }  // namespace
 
-void* operator new(std::size_t size) {
-    return allocate(size);
-}
-void* operator new[](std::size_t size) {
-    return allocate(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-    try {
-        return allocate(size);
-    } catch (...) {
-        return nullptr;
-    }
-}
-void* operator new[](std::size_t size, const std::nothrow_t& t) noexcept {
-    return operator new(size, t);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, std::size_t) noexcept {
-    std::free(p);
+// Only the plug-in's own allocations count, not the test host's.
+void noteAllocation() {
+    if (counting && testing_host::hostDepth == 0) ++allocations;
 }
 
 namespace {
