@@ -1,32 +1,46 @@
 #!/usr/bin/env bash
-# Pictures of the cluster at five aspect ratios (4:3, 16:10, 16:9, 21:9, 32:9), 540 px
-# high, into docs/images/: the dials must stay round and on screen at every one. Sizes are
-# fractions of the screen's width, so on a wide screen the cluster is large against the
-# height: the pictures use HUD size 60 and the HUD 850 per mille down the screen.
-# Needs the linux-release build (scripts/demo.sh makes it).
+# The README's pictures of the cluster at the default settings: the first picture (a
+# 16:9 screen, 1280 x 720) and the gallery at 4:3, 5:4, 16:10, 16:9, 21:9 and 32:9, 540 px
+# high, into docs/images/. Every one shows the default placement with no settings file,
+# a car with the analogue rpm dial, its gear, a damaged engine and a fuel mod's values;
+# 32:9 also with the Main Offset Y that screen needs. Needs the linux-release build
+# (scripts/demo.sh makes it).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sim=build/linux-release/bin/velquist-sim
 [ -x "$sim" ] || { echo "gallery: build the linux-release preset first (scripts/demo.sh)"; exit 1; }
 mkdir -p docs/images
-for shape in 4x3:720 16x10:864 16x9:960 21x9:1260 32x9:1920; do
-  name=${shape%%:*} width=${shape##*:}
-  "$sim" run - --shots docs/images <<EOF2
-screen $width 540
-daytime 14 0
-file settings1.ini
-[FEATURES]
-rpm=2
-[PLACEMENT]
-hudSize=60
-mainOffsetY=850
-end
+
+# shot NAME WIDTH HEIGHT [PLACEMENT KEY=VALUE ...]
+shot() {
+  local name=$1 width=$2 height=$3
+  shift 3
+  {
+    echo "screen $width $height"
+    echo "daytime 14 0"
+    if [ $# -gt 0 ]; then
+      echo "file settings1.ini"
+      echo "[PLACEMENT]"
+      printf '%s\n' "$@"
+      echo "end"
+    fi
+    cat <<EOF2
 vehicle adder label=ADDER class=7
 enter adder
 deco adder CokeInPossession=0.6
+deco adder MethInPossession=0.3
+deco adder WeedInPossession=0.9
+set adder health=500
 drive adder throttle=1
 run 7000
-shot ratio-$name.png
+shot $name.png
 EOF2
-  echo "gallery: docs/images/ratio-$name.png"
+  } | "$sim" run - --shots docs/images
+  echo "gallery: docs/images/$name.png"
+}
+
+shot cluster-16x9 1280 720
+for shape in 4x3:720 5x4:675 16x10:864 16x9:960 21x9:1280 32x9:1920; do
+  shot "ratio-${shape%%:*}" "${shape##*:}" 540
 done
+shot ratio-32x9-set 1920 540 mainOffsetY=880

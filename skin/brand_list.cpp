@@ -27,17 +27,10 @@ std::string lower(std::string s) {
     return s;
 }
 
-}  // namespace
-
-bool isLogoName(const std::string& name) {
-    if (name.empty() || name == "." || name.find("..") != std::string::npos) return false;
-    return name.find_first_of("/\\:") == std::string::npos;
-}
-
-std::vector<std::string> readBrandNames(const std::string& iniFile,
-                                        std::vector<std::string>& skipped) {
-    // Section and key names match without regard to case; the first line of a key counts.
-    std::map<std::string, std::string> values;  // by lower-case key, section BRAND only
+// The BRAND section's values by lower-case key. Section and key names match without
+// regard to case; the first line of a key counts.
+std::map<std::string, std::string> brandSection(const std::string& iniFile) {
+    std::map<std::string, std::string> values;
     std::ifstream in(iniFile, std::ios::binary);
     std::string line;
     bool inBrand = false;
@@ -54,6 +47,19 @@ std::vector<std::string> readBrandNames(const std::string& iniFile,
         if (!inBrand || eq == std::string::npos) continue;
         values.emplace(lower(trimmed(t.substr(0, eq))), trimmed(t.substr(eq + 1)));
     }
+    return values;
+}
+
+}  // namespace
+
+bool isLogoName(const std::string& name) {
+    if (name.empty() || name == "." || name.find("..") != std::string::npos) return false;
+    return name.find_first_of("/\\:") == std::string::npos;
+}
+
+std::vector<std::string> readBrandNames(const std::string& iniFile,
+                                        std::vector<std::string>& skipped) {
+    const std::map<std::string, std::string> values = brandSection(iniFile);
     std::vector<std::string> names;
     for (int i = 0; i < brandKeys; ++i) {
         const auto it = values.find("brand" + std::to_string(i));
@@ -66,6 +72,12 @@ std::vector<std::string> readBrandNames(const std::string& iniFile,
         if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
     }
     return names;
+}
+
+std::string readFallbackBrand(const std::string& iniFile) {
+    const std::map<std::string, std::string> values = brandSection(iniFile);
+    const auto it = values.find("brand0");
+    return it == values.end() ? std::string() : it->second.substr(0, longestValue);
 }
 
 }  // namespace skin

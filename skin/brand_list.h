@@ -14,6 +14,10 @@ namespace skin {
 std::vector<std::string> readBrandNames(const std::string& iniFile,
                                         std::vector<std::string>& skipped);
 
+// The name of brand0, the brand of every vehicle the livery table does not list; empty
+// when the file does not set it.
+std::string readFallbackBrand(const std::string& iniFile);
+
 // Whether a brand name can name a logo file in the Brands folder.
 bool isLogoName(const std::string& name);
 

@@ -1,6 +1,7 @@
-// Brand logos: the brand's name as a spaced capital wordmark below the velocity dial's
-// centre, under the LED row. Long names are set smaller so that every logo fits the same
-// width.
+// Brand logos: the brand's name as a spaced capital wordmark in the velocity dial's lower
+// right quarter, below the unit label and right of the LED row, where no needle passes.
+// Names too long for the bold face are set in the narrow one, and smaller still if need
+// be, so that every logo fits the same box.
 #include <algorithm>
 #include <cctype>
 
@@ -11,10 +12,7 @@ namespace skin {
 
 namespace {
 
-constexpr double logoY = 300;      // from the centre
-constexpr double logoHeight = 46;  // cap height of a short name
-constexpr double logoWidth = 440;  // widest a name is set
-constexpr double logoTracking = 0.22;
+constexpr double logoTracking = 0.16;
 
 std::string capitals(const std::string& name) {
     std::string out = name;
@@ -27,11 +25,17 @@ std::string capitals(const std::string& name) {
 
 void drawBrandLogo(const Canvas& c, const std::string& name) {
     const std::string text = capitals(name);
-    const Point at = {c.mid(), c.mid() + logoY};
-    const Box natural = textBoxCentred(c.cr(), text, at, Face::words, logoHeight, logoTracking);
-    const double height = natural.w > logoWidth ? logoHeight * logoWidth / natural.w : logoHeight;
+    const Point at = {c.mid() + big::logoX, c.mid() + big::logoY};
+    Face face = Face::bold;
+    Box natural = textBoxCentred(c.cr(), text, at, face, big::logoHeight, logoTracking);
+    if (natural.w > big::logoWidth) {
+        face = Face::narrow;
+        natural = textBoxCentred(c.cr(), text, at, face, big::logoHeight, logoTracking);
+    }
+    const double height =
+        natural.w > big::logoWidth ? big::logoHeight * big::logoWidth / natural.w : big::logoHeight;
     Marks marks(c);
-    marks.text(text, at, Face::words, height, ink, logoTracking);
+    marks.text(text, at, face, height, ink, logoTracking);
     marks.draw();
 }
 

@@ -1,5 +1,5 @@
 // The images of the default skin, one drawing function each. Every function draws one
-// layer onto a fresh transparent canvas of the catalogue's size for that image. A dial
+// layer onto a fresh transparent canvas, in units (skin/geometry.h). A dial
 // that cannot be laid out cleanly (numbers running into each other or into the ticks)
 // reports why in problem and returns false, so the build stops instead of shipping it.
 #pragma once
@@ -30,7 +30,8 @@ void drawNeedleSmall(const Canvas& c, bool shortForm);
 
 // shadows.cpp
 void drawShadowMain(const Canvas& c);
-void drawShadowSmall(const Canvas& c, double mainX, double mainY);  // main dial's centre
+// A side gauge's shade for its place, relative to the velocity pivot in units.
+void drawShadowSmall(const Canvas& c, double placeX, double placeY);
 void drawDamage(const Canvas& c);
 
 // gear_images.cpp

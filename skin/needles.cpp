@@ -1,7 +1,7 @@
 // The four needles. Each points straight up from the canvas centre, its pivot; the HUD
 // turns it clockwise. They are white, so the HUD's needle colour tints them whole, with
-// a thin dark edge that keeps them visible over a bright sky. The short forms leave the
-// middle of their dial free for the gear digit and the LED row.
+// a thin dark edge that keeps them visible over a bright sky, and a cap over the pivot.
+// The short forms leave the middle of their dial free for the gear digit and the LED row.
 #include "skin/geometry.h"
 #include "skin/images.h"
 
@@ -15,7 +15,7 @@ struct NeedleShape {
     double from, to;   // distance from the pivot of the two ends (from < 0: a tail)
     double baseWidth;  // width at the pivot end
     double tipWidth;   // width at the tip
-    double hubRadius;  // 0: no hub
+    double capRadius;  // 0: no cap
 };
 
 void drawNeedle(const Canvas& c, const NeedleShape& n) {
@@ -28,22 +28,26 @@ void drawNeedle(const Canvas& c, const NeedleShape& n) {
     cairo_arc(cr, m, m - n.to + n.tipWidth / 2, n.tipWidth / 2, pi, 2 * pi);
     cairo_line_to(cr, m + n.baseWidth / 2, m - n.from);
     cairo_close_path(cr);
-    if (n.hubRadius > 0) {
+    if (n.capRadius > 0) {
         cairo_new_sub_path(cr);
-        cairo_arc(cr, m, m, n.hubRadius, 0, 2 * pi);
+        cairo_arc(cr, m, m, n.capRadius, 0, 2 * pi);
     }
     cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_width(cr, edgeWidth * 2);
-    cairo_set_source_rgba(cr, 0, 0, 0, 0.5);
+    cairo_set_source_rgba(cr, 0, 0, 0, 0.55);
     cairo_stroke_preserve(cr);
     cairo_set_source_rgba(cr, 1, 1, 1, 1);
     cairo_fill(cr);
-    if (n.hubRadius > 0) {
-        // A darker cap over the pivot.
-        cairo_arc(cr, m, m, n.hubRadius * 0.45, 0, 2 * pi);
-        cairo_set_source_rgba(cr, 0.35, 0.35, 0.35, 1);
-        cairo_fill(cr);
+    if (n.capRadius > 0) {
+        // The cap: a dark disc with a light rim, so that the pivot reads as a part of
+        // its own over the blade.
+        cairo_arc(cr, m, m, n.capRadius * 0.72, 0, 2 * pi);
+        cairo_set_source_rgba(cr, 0.16, 0.16, 0.16, 1);
+        cairo_fill_preserve(cr);
+        cairo_set_line_width(cr, n.capRadius * 0.12);
+        cairo_set_source_rgba(cr, 0.85, 0.85, 0.85, 1);
+        cairo_stroke(cr);
     }
 }
 
@@ -53,14 +57,15 @@ void drawNeedleBig(const Canvas& c, bool shortForm) {
     if (shortForm)
         drawNeedle(c, {big::needleBInner, big::needleTip, 16, 7, 0});
     else
-        drawNeedle(c, {-big::needleTail, big::needleTip, 24, 7, big::hubRadius});
+        drawNeedle(c, {-big::needleTail, big::needleTip, 22, 7, big::capRadius});
 }
 
 void drawNeedleSmall(const Canvas& c, bool shortForm) {
     if (shortForm)
-        drawNeedle(c, {small::needleBInner, small::needleTip, 13, 6, 0});
+        drawNeedle(c, {small::needleBInner, small::needleTip, 12, 6, 0});
     else
-        drawNeedle(c, {-small::needleTail, small::needleTip, 17, 6, small::hubRadius});
+        // No tail: with the needle up, a tail would point below the pivot.
+        drawNeedle(c, {0, small::needleTip, 18, 6, small::capRadius});
 }
 
 }  // namespace skin

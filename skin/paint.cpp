@@ -15,13 +15,13 @@ namespace skin {
 namespace {
 
 const char* family(Face face) {
-    return face == Face::numbers ? "Liberation Sans Narrow" : "DejaVu Sans";
+    return face == Face::narrow ? "Liberation Sans Narrow" : "Liberation Sans";
 }
 
 // Font size that gives a cap height of 1 pixel, measured once per face.
 double sizePerCapHeight(cairo_t* cr, Face face) {
     static double measured[2] = {0, 0};
-    double& m = measured[face == Face::numbers ? 0 : 1];
+    double& m = measured[face == Face::narrow ? 0 : 1];
     if (m == 0) {
         cairo_save(cr);
         cairo_select_font_face(cr, family(face), CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
@@ -113,10 +113,11 @@ void boxPass(std::vector<uint32_t>& px, int w, int h, int radius, bool horizonta
 
 }  // namespace
 
-Canvas::Canvas(int size)
-    : size_(size),
-      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size, size)),
+Canvas::Canvas(int pixels)
+    : pixels_(pixels),
+      surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, pixels, pixels)),
       cr_(cairo_create(surface_)) {
+    cairo_scale(cr_, pixels / 1024.0, pixels / 1024.0);
     cairo_font_options_t* options = cairo_font_options_create();
     cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
     cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
@@ -162,14 +163,45 @@ Box textBoxCentred(cairo_t* cr, const std::string& text, Point at, Face face, do
     return box;
 }
 
+Point withinRadius(const Canvas& c, const std::string& text, double turns, double radius, Face face,
+                   double capHeight) {
+    const Box box = textBoxCentred(c.cr(), text, {0, 0}, face, capHeight);
+    // The box's farthest corner from the centre when its middle stands at distance d.
+    auto reach = [&](double d) {
+        const Point p = polar(c, turns, d);
+        const double x = p.x - c.mid(), y = p.y - c.mid();
+        const double far = std::max(std::fabs(x + box.x), std::fabs(x + box.x + box.w));
+        const double fy = std::max(std::fabs(y + box.y), std::fabs(y + box.y + box.h));
+        return std::hypot(far, fy);
+    };
+    double lo = 0, hi = radius;
+    for (int i = 0; i < 40; ++i) {
+        const double mid = (lo + hi) / 2;
+        (reach(mid) > radius ? hi : lo) = mid;
+    }
+    return polar(c, turns, lo);
+}
+
+double leftEdgeFor(cairo_t* cr, const std::string& text, double right, Face face, double capHeight,
+                   double tracking) {
+    return right - textBoxCentred(cr, text, {0, 0}, face, capHeight, tracking).w;
+}
+
+Point keptAbove(cairo_t* cr, const std::string& text, Point at, Face face, double capHeight,
+                double bottom) {
+    const Box box = textBoxCentred(cr, text, at, face, capHeight);
+    const double over = box.y + box.h - bottom;
+    return over > 0 ? Point{at.x, at.y - over} : at;
+}
+
 void Marks::tick(double turns, double inner, double outer, double width, Rgba colour) {
     marks_.push_back(
-        {Mark::Kind::tick, turns, inner, outer, 0, width, colour, {}, Face::words, 0, {}});
+        {Mark::Kind::tick, turns, inner, outer, 0, width, colour, {}, Face::bold, 0, {}});
 }
 
 void Marks::arc(double fromTurns, double toTurns, double radius, double width, Rgba colour) {
     marks_.push_back(
-        {Mark::Kind::arc, fromTurns, toTurns, radius, 0, width, colour, {}, Face::words, 0, {}});
+        {Mark::Kind::arc, fromTurns, toTurns, radius, 0, width, colour, {}, Face::bold, 0, {}});
 }
 
 Box Marks::text(const std::string& text, Point at, Face face, double capHeight, Rgba colour,
@@ -266,7 +298,7 @@ void Marks::draw() {
 }
 
 bool fontsInstalled(std::string& problem) {
-    for (Face face : {Face::numbers, Face::words}) {
+    for (Face face : {Face::narrow, Face::bold}) {
         const char* wanted = family(face);
         FcPattern* pattern = FcNameParse(reinterpret_cast<const FcChar8*>(wanted));
         FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
@@ -290,7 +322,8 @@ bool fontsInstalled(std::string& problem) {
     return true;
 }
 
-void blur(const Canvas& c, int radius) {
+void blur(const Canvas& c, double radiusUnits) {
+    const int radius = std::max(1, static_cast<int>(std::lround(radiusUnits * c.pixels() / 1024)));
     cairo_surface_t* s = c.surface();
     cairo_surface_flush(s);
     const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
@@ -309,6 +342,28 @@ void blur(const Canvas& c, int radius) {
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
             reinterpret_cast<uint32_t*>(data + y * stride)[x] = px[static_cast<size_t>(y) * w + x];
+    cairo_surface_mark_dirty(s);
+}
+
+void paintOpacity(const Canvas& c, double grey,
+                  const std::function<double(double x, double y)>& opacity) {
+    cairo_surface_t* s = c.surface();
+    cairo_surface_flush(s);
+    const int n = c.pixels();
+    const int stride = cairo_image_surface_get_stride(s);
+    unsigned char* data = cairo_image_surface_get_data(s);
+    const double unitsPerPixel = 1024.0 / n;
+    for (int y = 0; y < n; ++y) {
+        auto* row = reinterpret_cast<uint32_t*>(data + y * stride);
+        for (int x = 0; x < n; ++x) {
+            const double a = std::clamp(
+                opacity((x + 0.5) * unitsPerPixel - 512, (y + 0.5) * unitsPerPixel - 512), 0.0,
+                1.0);
+            const auto alpha = static_cast<uint32_t>(std::lround(a * 255));
+            const auto v = static_cast<uint32_t>(std::lround(a * grey * 255));  // premultiplied
+            row[x] = alpha << 24 | v << 16 | v << 8 | v;
+        }
+    }
     cairo_surface_mark_dirty(s);
 }
 

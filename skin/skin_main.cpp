@@ -3,8 +3,9 @@
 //
 //     velquist-skin OUTDIR [--brands settingsBrands.ini]
 //
-// Logos are drawn for every brand the brand table names and for "Empty" (the name of an
-// unset brand, whose logo is left blank). Exit status 0, or 1 with a message when an
+// Logos are drawn for every brand the brand table names. Two are blank, on a canvas of
+// one pixel: "Empty", the name of an unset brand, and brand0, which stands for every
+// vehicle the livery table does not list. Exit status 0, or 1 with a message when an
 // image cannot be drawn cleanly or written.
 #include <cstdio>
 #include <filesystem>
@@ -86,15 +87,14 @@ int main(int argc, char** argv) {
     using Draw = std::function<void(const skin::Canvas&)>;
     using Check = std::function<bool(const skin::Canvas&, std::string&)>;
     Writer w{out};
-    const int full = cat::fullCanvas;
+    const int full = skin::fullPixels;
 
-    w.image(cat::shadowMain, full, Draw(skin::drawShadowMain));
-    w.image(cat::shadowLeft, full, Draw([](const skin::Canvas& c) {
-                // The velocity dial's centre as seen from the left place.
-                skin::drawShadowSmall(c, -skin::placeLeftX, -skin::placeLeftY);
+    w.image(cat::shadowMain, skin::softPixels, Draw(skin::drawShadowMain));
+    w.image(cat::shadowLeft, skin::softPixels, Draw([](const skin::Canvas& c) {
+                skin::drawShadowSmall(c, skin::placeLeftX, skin::placeLeftY);
             }));
-    w.image(cat::shadowAbove, full, Draw([](const skin::Canvas& c) {
-                skin::drawShadowSmall(c, -skin::placeAboveX, -skin::placeAboveY);
+    w.image(cat::shadowAbove, skin::softPixels, Draw([](const skin::Canvas& c) {
+                skin::drawShadowSmall(c, skin::placeAboveX, skin::placeAboveY);
             }));
 
     for (int i = 0; i < cat::rpmDialCount; ++i)
@@ -102,9 +102,9 @@ int main(int argc, char** argv) {
                     return skin::drawRpmFace(c, i, p);
                 }));
     w.image(cat::rpmText, full, Draw(skin::drawRpmText));
-    w.image(cat::ledOn, cat::ledCanvas,
+    w.image(cat::ledOn, skin::ledPixels,
             Draw([](const skin::Canvas& c) { skin::drawLed(c, true); }));
-    w.image(cat::ledOff, cat::ledCanvas,
+    w.image(cat::ledOff, skin::ledPixels,
             Draw([](const skin::Canvas& c) { skin::drawLed(c, false); }));
 
     for (int i = 0; i < cat::velocityFaceCount; ++i)
@@ -118,11 +118,11 @@ int main(int argc, char** argv) {
     static const char* const gearNames[cat::gearDigitCount] = {"R", "N", "1", "2", "3",
                                                                "4", "5", "6", "7", "8"};
     for (int g = 0; g < cat::gearDigitCount; ++g)
-        w.image(cat::gearDigits[g], cat::gearCanvas,
+        w.image(cat::gearDigits[g], skin::gearPixels,
                 Draw([g](const skin::Canvas& c) { skin::drawGearDigit(c, gearNames[g]); }));
-    w.image(cat::shiftDownImage, cat::gearCanvas,
+    w.image(cat::shiftDownImage, skin::gearPixels,
             Draw([](const skin::Canvas& c) { skin::drawShiftHint(c, false); }));
-    w.image(cat::shiftUpImage, cat::gearCanvas,
+    w.image(cat::shiftUpImage, skin::gearPixels,
             Draw([](const skin::Canvas& c) { skin::drawShiftHint(c, true); }));
 
     w.image(cat::needleBigA, full,
@@ -134,7 +134,7 @@ int main(int argc, char** argv) {
     w.image(cat::needleSmallB, full,
             Draw([](const skin::Canvas& c) { skin::drawNeedleSmall(c, true); }));
 
-    w.image(cat::damageImage, full, Draw(skin::drawDamage));
+    w.image(cat::damageImage, skin::softPixels, Draw(skin::drawDamage));
     w.image(cat::verticalDial, full, Check(skin::drawVerticalFace));
 
     w.image(cat::fuelScale, full, Draw(skin::drawFuelScale));
@@ -142,7 +142,7 @@ int main(int argc, char** argv) {
         w.image(cat::fuelImages[f], full,
                 Draw([f](const skin::Canvas& c) { skin::drawFuelImage(c, f); }));
 
-    // Logos: the brand table's names, and a blank "Empty" for brands that are not set.
+    // Logos: the brand table's names; blank ones for unset brands and for brand0.
     std::vector<std::string> skipped;
     const std::vector<std::string> names =
         brands.empty() ? std::vector<std::string>{} : skin::readBrandNames(brands, skipped);
@@ -150,11 +150,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velquist-skin: no logo for the brand name \"%s\": not a file name\n",
                      s.c_str());
     const std::string brandFolder = cat::brandFolder;
-    w.image(brandFolder + "Empty" + cat::brandSuffix, full, Draw([](const skin::Canvas&) {}));
+    const std::string fallback = brands.empty() ? "" : skin::readFallbackBrand(brands);
+    auto blank = [&](const std::string& name) { return name == "Empty" || name == fallback; };
+    w.image(brandFolder + "Empty" + cat::brandSuffix, skin::blankPixels,
+            Draw([](const skin::Canvas&) {}));
     for (const std::string& name : names) {
         if (name == "Empty") continue;
-        w.image(brandFolder + name + cat::brandSuffix, full,
-                Draw([&name](const skin::Canvas& c) { skin::drawBrandLogo(c, name); }));
+        if (blank(name))
+            w.image(brandFolder + name + cat::brandSuffix, skin::blankPixels,
+                    Draw([](const skin::Canvas&) {}));
+        else
+            w.image(brandFolder + name + cat::brandSuffix, skin::logoPixels,
+                    Draw([&name](const skin::Canvas& c) { skin::drawBrandLogo(c, name); }));
     }
 
     if (!w.ok) return 1;

@@ -1,6 +1,7 @@
 // The vertical speed face of planes and helicopters and the fuel gauge's scale and value
 // images. Both are small gauges: their needle pivots on the canvas centre and sweeps the
-// upper left quarter, as the rpm needle does.
+// upper left quarter, as the rpm needle does, and their labels stand right of the pivot.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -46,6 +47,7 @@ bool drawVerticalFace(const Canvas& c, std::string& problem) {
     const double reach = velquist::verticalNeedleReach;
     const double mid = velquist::verticalNeedleCentre;
     marks.arc(mid - reach, mid + reach, small::arcRadius, arcWidth, softInk);
+    const double bottom = c.mid() + small::lowestInk - haloWidth / 2;
 
     // Logarithmic small ticks: 0.5 m/s, then 2..9 of each decade up to 100, both ways.
     for (double sign : {-1.0, 1.0}) {
@@ -62,17 +64,26 @@ bool drawVerticalFace(const Canvas& c, std::string& problem) {
     // the climb and sink arrows instead of a number, which would crowd the 10 at the top.
     for (double v : {-100.0, -10.0, 0.0, 10.0, 100.0})
         marks.tick(verticalAngle(v), small::majorInner, small::tickOuter, majorTickWidth, ink);
-    for (double v : {-10.0, 0.0, 10.0})
-        marks.text(std::to_string(static_cast<int>(std::fabs(v))),
-                   polar(c, verticalAngle(v), small::numberRadius), Face::numbers,
-                   small::numberHeight, ink);
-    marks.text("m/s", {c.mid() + small::legendX, c.mid() + small::legendY}, Face::words,
-               small::legendHeight, softInk, 0.06, false);
+    for (double v : {-10.0, 0.0, 10.0}) {
+        const std::string number = std::to_string(static_cast<int>(std::fabs(v)));
+        marks.text(number,
+                   keptAbove(c.cr(), number, polar(c, verticalAngle(v), small::numberRadius),
+                             Face::narrow, small::numberHeight, bottom),
+                   Face::narrow, small::numberHeight, ink);
+    }
+    marks.text("m/s",
+               {leftEdgeFor(c.cr(), "m/s", c.mid() + small::legendRight, Face::bold,
+                            small::legendHeight, 0.06),
+                c.mid() + small::legendY},
+               Face::bold, small::legendHeight, ink, 0.06, false);
     problem = marks.crowding(numberGap);
     marks.draw();
 
     drawArrow(c.cr(), polar(c, verticalAngle(100), small::numberRadius), true);
-    drawArrow(c.cr(), polar(c, verticalAngle(-100), small::numberRadius), false);
+    // The sink arrow stands on the nine o'clock line: kept above the gauge's lowest ink.
+    Point sink = polar(c, verticalAngle(-100), small::numberRadius);
+    sink.y = std::min(sink.y, bottom - arrowSize * 0.55);
+    drawArrow(c.cr(), sink, false);
     return problem.empty();
 }
 
@@ -83,11 +94,15 @@ void drawFuelScale(const Canvas& c) {
     for (double level : {0.25, 0.75})
         marks.tick(fuelAngle(level), small::minorInner, small::tickOuter, minorTickWidth, softInk);
     static const char* const names[3] = {"E", "\xC2\xBD", "F"};  // E, one half, F
+    const double bottom = c.mid() + small::lowestInk - haloWidth / 2;
     for (int i = 0; i < 3; ++i) {
         const double level = i * 0.5;
+        const double height = small::numberHeight * (i == 1 ? 0.8 : 1.0);
         marks.tick(fuelAngle(level), small::majorInner, small::tickOuter, majorTickWidth, ink);
-        marks.text(names[i], polar(c, fuelAngle(level), small::numberRadius), Face::numbers,
-                   small::numberHeight * (i == 1 ? 0.8 : 1.0), ink);
+        marks.text(names[i],
+                   keptAbove(c.cr(), names[i], polar(c, fuelAngle(level), small::numberRadius),
+                             Face::narrow, height, bottom),
+                   Face::narrow, height, ink);
     }
     marks.draw();
 }
@@ -97,9 +112,10 @@ void drawFuelImage(const Canvas& c, int which) {
     // colour each by its own level.
     static const char* const names[3] = {"COKE", "METH", "WEED"};
     Marks marks(c);
-    marks.text(names[which],
-               {c.mid() + small::legendX, c.mid() + small::legendY + which * small::legendStep},
-               Face::words, small::legendHeight, ink, 0.06, false);
+    const double left = leftEdgeFor(c.cr(), names[which], c.mid() + small::legendRight,
+                                    Face::narrow, small::legendHeight, 0.04);
+    marks.text(names[which], {left, c.mid() + small::legendY + which * small::legendStep},
+               Face::narrow, small::legendHeight, ink, 0.04, false);
     marks.draw();
 }
 

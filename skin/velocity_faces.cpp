@@ -1,6 +1,7 @@
 // The velocity dial faces and their unit labels. Each face's scale runs from its rest
 // angle over the top to three o'clock; ticks and numbers stand where the needle mapping
-// puts the needle for that speed with the face's default calibration.
+// puts the needle for that speed with the face's default calibration. The unit label
+// stands in the lower right quarter, which the needle never crosses.
 #include <cmath>
 #include <string>
 #include <vector>
@@ -18,8 +19,11 @@ using velquist::DialCalibration;
 
 // Least room between two numbers, and between a number and the ticks or the unit label.
 constexpr double numberGap = 8;
-constexpr double unitLabelY = -172;  // from the centre
-constexpr double unitLabelHeight = 44;
+constexpr double unitTracking = 0.14;  // of the cap height
+
+Point unitLabelAt(const Canvas& c) {
+    return {c.mid() + big::unitLabelX, c.mid() + big::unitLabelY};
+}
 
 bool isLabel(const VelocityScale& s, double speed) {
     for (int i = 0; i < s.labelCount; ++i)
@@ -61,15 +65,17 @@ bool drawVelocityFace(const Canvas& c, int face, std::string& problem) {
         marks.tick(angle(s.labels[i]), big::majorInner, big::tickOuter, majorTickWidth, ink);
 
     // Numbers, each kept clear of its neighbours, of the ticks and of the unit label.
+    auto numberAt = [&](int i) {
+        return withinRadius(c, std::to_string(s.labels[i]), angle(s.labels[i]), big::numberReach,
+                            Face::narrow, big::numberHeight);
+    };
     for (int i = 0; i < s.labelCount; ++i)
-        marks.text(std::to_string(s.labels[i]), polar(c, angle(s.labels[i]), big::numberRadius),
-                   Face::numbers, big::numberHeight, ink);
-    const Box unitLabel = textBoxCentred(c.cr(), "KNOTS", {c.mid(), c.mid() + unitLabelY},
-                                         Face::words, unitLabelHeight, 0.12);
+        marks.text(std::to_string(s.labels[i]), numberAt(i), Face::narrow, big::numberHeight, ink);
+    const Box unitLabel = textBoxCentred(c.cr(), "KNOTS", unitLabelAt(c), Face::bold,
+                                         big::unitLabelHeight, unitTracking);
     problem = marks.crowding(numberGap);
     for (int i = 0; i < s.labelCount && problem.empty(); ++i) {
-        const Box b = textBoxCentred(c.cr(), std::to_string(s.labels[i]),
-                                     polar(c, angle(s.labels[i]), big::numberRadius), Face::numbers,
+        const Box b = textBoxCentred(c.cr(), std::to_string(s.labels[i]), numberAt(i), Face::narrow,
                                      big::numberHeight);
         if (b.overlaps(unitLabel, numberGap))
             problem = "number " + std::to_string(s.labels[i]) + " runs into the unit label";
@@ -81,8 +87,7 @@ bool drawVelocityFace(const Canvas& c, int face, std::string& problem) {
 void drawUnitText(const Canvas& c, int unit) {
     static const char* const names[3] = {"MPH", "KM/H", "KNOTS"};
     Marks marks(c);
-    marks.text(names[unit], {c.mid(), c.mid() + unitLabelY}, Face::words, unitLabelHeight, softInk,
-               0.12);
+    marks.text(names[unit], unitLabelAt(c), Face::bold, big::unitLabelHeight, ink, unitTracking);
     marks.draw();
 }
 

@@ -130,25 +130,27 @@ TEST_F(ClusterShots, ThreeLedsLitAtHalfRpm) {
     }
 }
 
-TEST_F(ClusterShots, ADeadEngineGlowsRed) {
+TEST_F(ClusterShots, ADeadEngineGlowsRedAlongTheRimAndLeavesTheMiddleClear) {
     const Picture up(shots / "up.png"), rest(shots / "rest.png");
     ASSERT_TRUE(up.ok() && rest.ok());
-    // How much redder than green the dial is on average, on rings about its centre.
+    // How much redder than green the dial is on average, on an arc about its centre over
+    // the needle's sweep (247.5 to 450 degrees).
     auto redness = [](const Picture& p, double radius) {
         double sum = 0;
-        for (int k = 0; k < 72; ++k) {
-            const auto [x, y] = onDial(k / 72.0, radius);
+        for (int k = 0; k <= 40; ++k) {
+            const auto [x, y] = onDial(0.70 + 0.53 * k / 40, radius);
             const auto c = p.at(static_cast<int>(x), static_cast<int>(y));
             sum += c.r - c.g;
         }
-        return sum / 72;
+        return sum / 41;
     };
-    // The glow is strongest towards the rim.
-    for (double radius : {30.0, 60.0, 90.0}) {
-        EXPECT_LT(redness(up, radius), 10) << radius;
-        EXPECT_GT(redness(rest, radius), redness(up, radius) + 15) << radius;
-    }
-    EXPECT_GT(redness(rest, 90), 60);
+    // The glow gathers just outside the scale line, 416/1024 of the 200 px sprite out.
+    EXPECT_LT(redness(up, 84), 10);
+    EXPECT_GT(redness(rest, 84), 60);
+    // Inside the ticks, where the numbers and the gear digit stand, it leaves the dial
+    // as it is.
+    for (double radius : {20.0, 45.0, 62.0})
+        EXPECT_LT(redness(rest, radius), redness(up, radius) + 8) << radius;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "hud/display_settings.h"
 #include "hud/hud_draw.h"
 #include "hud/indicators.h"
+#include "hud/layout_geometry.h"
 #include "hud/texture_catalogue.h"
 #include "hud/texture_set.h"
 #include "settings/profile_settings.h"
@@ -18,9 +19,10 @@ namespace {
 constexpr uint32_t blinkPeriod = 200;  // ms
 constexpr uint32_t blinkDark = 100;    // ms dark at the start of each period
 
-constexpr float onDialSize = 0.4f;              // of spriteSize, in the velocity dial's middle
-constexpr float onRpmSize = 0.35f;              // of spriteSize, on the rpm dial
-constexpr ScreenPoint onRpmPivot{0.6f, 0.65f};  // puts the digit low and right of the rpm hub
+constexpr float onDialSize = geometry::gearSizeOnVelocity;  // of spriteSize
+constexpr float onRpmSize = geometry::gearSizeOnRpm;        // of spriteSize
+// On the rpm dial the image's middle stands up and left of the hub.
+constexpr ScreenPoint onRpmPivot{geometry::gearPivotOnRpmX, geometry::gearPivotOnRpmY};
 
 }  // namespace
 

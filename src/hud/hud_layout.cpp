@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "hud/display_settings.h"
+#include "hud/layout_geometry.h"
 #include "settings/profile_settings.h"
 
 namespace velquist {
@@ -11,20 +12,6 @@ namespace velquist {
 Layout layout;
 
 namespace {
-
-constexpr float spriteSizeAtScale1 = 0.2f;  // screen-width fraction of a full-size image
-// How far the velocity gauge moves per unit of hudScale above 1, so a larger cluster
-// stays near its corner.
-constexpr float mainShiftX = 0.098f;
-constexpr float mainShiftY = 0.091f;
-// The two places beside the velocity gauge, in units of spriteSize.
-constexpr float aboveX = 0.3720703125f;  // P: above the dial, to its right
-constexpr float aboveY = -0.484375f;
-constexpr float leftX = -0.5439453125f;  // Q: left of the dial, slightly lower
-constexpr float leftY = 0.173828125f;
-constexpr float ledSpacing = 0.048828125f;             // 25/512 of spriteSize
-constexpr float ledOffsetUnit = 2.0f * 0.0009765625f;  // an offset step is spriteSize/512
-constexpr int ledsLeftOfCentre = 4;  // nine LEDs, the fifth on the dial's centre line
 
 // The game's answer is used as it comes unless it cannot be a screen's aspect ratio; a
 // zero or broken value would throw every y position off the screen.
@@ -35,6 +22,7 @@ float usableAspectRatio(float a) {
 }  // namespace
 
 void computeLayout() {
+    using namespace geometry;
     layout.aspectRatio = usableAspectRatio(layout.aspectRatio);
     const float a = layout.aspectRatio;
     const float scale = display.hudScale;

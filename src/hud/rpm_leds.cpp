@@ -4,6 +4,7 @@
 #include "hud/display_settings.h"
 #include "hud/hud_draw.h"
 #include "hud/indicators.h"
+#include "hud/layout_geometry.h"
 #include "hud/texture_set.h"
 #include "settings/extended_settings.h"
 #include "settings/profile_settings.h"
@@ -14,8 +15,8 @@ namespace velquist {
 
 namespace {
 
-constexpr float litThreshold = 0.1f;  // rpm fraction below which no LED lights
-constexpr float ledSize = 0.07f;      // of spriteSize
+constexpr float litThreshold = 0.1f;          // rpm fraction below which no LED lights
+constexpr float ledSize = geometry::ledSize;  // of spriteSize
 
 }  // namespace
 

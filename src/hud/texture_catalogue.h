@@ -3,24 +3,19 @@
 // dial variant show. The texture loader and the skin generator both read it, so the files
 // the generator writes are exactly the files the plug-in asks for.
 //
-// Every image is drawn on one common square canvas (`fullCanvas` pixels), each holding
-// only its own layer, except the LEDs and the gear images, which are drawn smaller.
+// Every image is drawn as if on one common square canvas, each holding only its own layer,
+// except the LEDs and the gear images, which are drawn smaller. The layout places the
+// gauges at multiples of 1/1024 of that canvas; how many pixels an image has is the
+// skin's choice (the default skin's are in skin/geometry.h).
 #pragma once
 
 #include "core/vehicle_kind.h"
 
 namespace velquist::catalogue {
 
-// [SECTION] Canvas
 // [SECTION] Shadows, rpm dial, velocity dial
 // [SECTION] Gear images, needles, single images, fuel gauge, brand logos
 // [SECTION] Velocity faces by vehicle kind, unit and variant
-
-// [SECTION] Canvas
-
-constexpr int fullCanvas = 1024;  // px, width and height of every full-size image
-constexpr int ledCanvas = 128;    // px, LED images (drawn at 0.07 of the full size)
-constexpr int gearCanvas = 512;   // px, gear digits and shift hints (drawn at 0.4 or 0.35)
 
 // [SECTION] Shadows, rpm dial, velocity dial
 
