@@ -90,6 +90,28 @@ TEST(DataFolderFaults, MissingFolderGivesDefaultsAndIsNeverCreated) {
         EXPECT_TRUE(t["missing"].boolean) << t["path"].str();
 }
 
+TEST(DataFolderFaults, PluginPathOf260CharactersOrMoreUsesNoFolderAtAll) {
+    // The system cuts the plug-in's name at 259 characters, inside the game folder's name:
+    // the cut name's folder is the one above, which holds a data folder of its own.
+    const fs::path above = fs::path(sim_process::makeTempFolder()) / std::string(200, 'a');
+    const fs::path game = above / std::string(100, 'g');
+    ASSERT_LT(above.string().size(), 258u);
+    ASSERT_GE((game / "Velquist.asi").string().size(), 260u);
+    fs::create_directories(above / "Velquist");
+    fs::create_directories(game / "Velquist");
+    const std::string menuKeyF5 = "[GENERAL]\r\nmenuKey=5\r\n";
+    std::ofstream(above / "Velquist" / "settingsGeneral.ini", std::ios::binary) << menuKeyF5;
+
+    const auto r = sim_process::run(saveHudSizeUp().open().down(6).select().run(300).text(),
+                                    {"--game", game.string()});
+    expectMenuWorksAfterwards(r, "91");  // opened with F10, the default 90 one up
+    EXPECT_EQ(slurp(above / "Velquist" / "settingsGeneral.ini"), menuKeyF5);
+    EXPECT_EQ(filesIn(above / "Velquist"), std::set<std::string>{"settingsGeneral.ini"});
+    EXPECT_TRUE(filesIn(game / "Velquist").empty());
+    for (const Event& t : only(r.trace, "texture"))
+        EXPECT_EQ(t["path"].str(), "");
+}
+
 TEST(DiskFaults, FullDiskDuringAMenuSaveLeavesTheSavedFilesWhole) {
     const fs::path game = gameFolder();
     const fs::path data = game / "Velquist";

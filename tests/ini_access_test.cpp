@@ -57,6 +57,32 @@ TEST_F(PluginFolderTest, EmptyAnswerIsNotCachedAndIsAskedAgain) {
     EXPECT_EQ(pluginFolderLookup(), "C:\\V\\");
 }
 
+TEST_F(PluginFolderTest, NameOf260CharactersOrMoreIsNoFolderDefaultsAndNoWrites) {
+    // The system cuts the name at 259 characters; the cut form's last backslash names the
+    // folder above the plug-in's, which holds a data folder of its own.
+    const std::string other = folder.pluginPath("Velquist\\settingsGeneral.ini");
+    std::filesystem::create_directory(folder.path() / "Velquist");
+    writeFile(folder.path() / "Velquist" / "settingsGeneral.ini", "[GENERAL]\r\nmenuKey=5\r\n");
+    const std::string deep = folder.pluginPath(std::string(300, 'd') + "\\Velquist.asi");
+    portable::config.moduleFile = deep;
+    EXPECT_EQ(pluginFolderLookup(), "");
+    EXPECT_EQ(dataFilePath("settingsGeneral.ini"), "");
+    EXPECT_EQ(readIniInt(dataFilePath("settingsGeneral.ini"), "GENERAL", "menuKey", 10, 1, 12), 10);
+    EXPECT_EQ(readIniString(dataFilePath("settingsGeneral.ini"), "GENERAL", "menuKey", "none"),
+              "none");
+    writeIniInt(dataFilePath("settingsGeneral.ini"), "GENERAL", "menuKey", 7, ";c");
+    EXPECT_EQ(readFile(folder.path() / "Velquist" / "settingsGeneral.ini"),
+              "[GENERAL]\r\nmenuKey=5\r\n");
+    EXPECT_EQ(readIniInt(other, "GENERAL", "menuKey", 10, 1, 12), 5);
+
+    // 259 characters still fit, with the terminating zero, in the 260 of the buffer.
+    const std::string prefix = folder.pluginPath("");
+    const std::string fits = prefix + std::string(259 - prefix.size() - 13, 'f') + "\\Velquist.asi";
+    ASSERT_EQ(fits.size(), 259u);
+    portable::config.moduleFile = fits;
+    EXPECT_EQ(pluginFolderLookup(), fits.substr(0, fits.size() - 12));
+}
+
 TEST_F(PluginFolderTest, PathWithoutBackslashStaysWhole) {
     portable::config.moduleFile = "plugin.asi";
     EXPECT_EQ(pluginFolderLookup(), "plugin.asi");

@@ -3,6 +3,7 @@
 // logo per brand name.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,7 +19,11 @@ namespace {
 
 class TextureSetTest : public ::testing::Test {
   protected:
-    void SetUp() override { testing_host::reset(); }
+    // The game folder comes after the reset, which forgets the plug-in's file.
+    void SetUp() override {
+        testing_host::reset();
+        folder.emplace();
+    }
     // The paths asked of the host, relative to the data folder.
     std::vector<std::string> loaded() const {
         std::vector<std::string> out;
@@ -35,7 +40,7 @@ class TextureSetTest : public ::testing::Test {
             if (paths[i] == relative) return static_cast<int32_t>(i + 1);
         return -1;
     }
-    testing_host::GameFolder folder;
+    std::optional<testing_host::GameFolder> folder;
 };
 
 TEST_F(TextureSetTest, HudImagesLoadOnceEachInTheirOrder) {

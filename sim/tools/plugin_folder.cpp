@@ -16,7 +16,7 @@ void usePluginFolder(const std::filesystem::path& gameDir) {
 }
 
 std::string pluginDataPath(const std::string& relative) {
-    return velquist::pluginFolderLookup() + "Velquist\\" + relative;
+    return velquist::dataFilePath(relative);
 }
 
 }  // namespace sim

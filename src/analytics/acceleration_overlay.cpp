@@ -17,7 +17,7 @@ const char* unitName() { return texts.unitNames[static_cast<size_t>(displayUnit(
 
 void writeResult() {
     const AccelerationTest& a = acceleration;
-    const std::string path = pluginFolderLookup() + "Velquist\\analytics.ini";
+    const std::string path = dataFilePath("analytics.ini");
     const auto key = accelerationResultKey(a.startSpeedTens, a.stopSpeedTens, unitName());
     writeIniInt(path, texts.currentLivery.c_str(), key.data(),
                 static_cast<int32_t>(a.endTick - a.startTick), "ms");

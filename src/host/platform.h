@@ -14,7 +14,8 @@ namespace velquist::platform {
 uint32_t tickCount();
 
 // Full path of the given module's file (GetModuleFileNameA): writes at most size - 1
-// characters and a terminating zero into out, returns the number written (0 on failure).
+// characters and a terminating zero into out, returns the number written (0 on failure),
+// or size when the name was cut to fit (older systems then leave it unterminated).
 size_t moduleFileName(void* module, char* out, size_t size);
 
 // The game executable's mapped image: its base address and size in bytes.

@@ -11,7 +11,7 @@ namespace velquist {
 TextureSet textures;
 
 int32_t loadTexture(const char* relativePath) {
-    const std::string path = pluginFolderLookup() + "Velquist\\" + relativePath;
+    const std::string path = dataFilePath(relativePath);
     return shv::createTexture(path.c_str());
 }
 

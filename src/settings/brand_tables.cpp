@@ -8,10 +8,10 @@ namespace velquist {
 namespace {
 
 std::string brandsFile() {
-    return pluginFolderLookup() + "Velquist\\settingsBrands.ini";
+    return dataFilePath("settingsBrands.ini");
 }
 std::string maxRpmFile() {
-    return pluginFolderLookup() + "Velquist\\settingsMaxRpm.ini";
+    return dataFilePath("settingsMaxRpm.ini");
 }
 
 }  // namespace

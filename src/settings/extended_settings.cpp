@@ -53,7 +53,7 @@ std::vector<ExtendedKey> extendedKeys() {
 }
 
 void readExtendedSettings() {
-    const std::string path = pluginFolderLookup() + "Velquist\\settingsExtended.ini";
+    const std::string path = dataFilePath("settingsExtended.ini");
     const std::vector<ExtendedKey> keys = extendedKeys();
     size_t next = 0;
     auto read = [&]() {

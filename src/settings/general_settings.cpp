@@ -12,7 +12,7 @@ GeneralSettings general;
 namespace {
 
 std::string generalFile() {
-    return pluginFolderLookup() + "Velquist\\settingsGeneral.ini";
+    return dataFilePath("settingsGeneral.ini");
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ constexpr bool tableDefaultsInRange() {
 static_assert(tableDefaultsInRange(), "a profile key's default lies outside its range");
 
 std::string profilePath(int32_t n) {
-    return pluginFolderLookup() + "Velquist\\settings" + intToText(n) + ".ini";
+    return dataFilePath("settings" + intToText(n) + ".ini");
 }
 
 }  // namespace

@@ -36,11 +36,13 @@ uint32_t tickCount() {
 size_t moduleFileName(void* /*module*/, char* out, size_t size) {
     if (!out || size == 0) return 0;
     const std::string path = portable::toPluginPath(portable::config.moduleFile);
-    // Like GetModuleFileNameA: a name that does not fit is cut and still terminated.
-    const size_t n = path.size() < size - 1 ? path.size() : size - 1;
+    // Like GetModuleFileNameA: a name that does not fit is cut, still terminated, and the
+    // answer is the buffer's size.
+    const bool cut = path.size() > size - 1;
+    const size_t n = cut ? size - 1 : path.size();
     std::memcpy(out, path.data(), n);
     out[n] = '\0';
-    return n;
+    return cut ? size : n;
 }
 
 ImageRange mainModuleImage() {
