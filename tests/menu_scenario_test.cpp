@@ -70,6 +70,24 @@ TEST(MenuOpening, ReleasedFunctionKeyLeavesTheMenuOpenUntilBack) {
     EXPECT_FALSE(anyInFrames(only(r.trace, "disable"), last + 1, 1000000));
 }
 
+TEST(MenuOpening, ScriptRestartedWithTheMenuOpenStartsWithTheMenuClosed) {
+    const auto r = sim_process::runFile("script_restart.scn");
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    const auto marks = only(r.trace, "mark");
+    ASSERT_EQ(marks.size(), 2u);
+    const long long restart = marks[0].f(), reopen = marks[1].f();
+    const auto disabled = only(r.trace, "disable");
+    // The menu was open with its second line highlighted when the host restarted the script.
+    EXPECT_TRUE(anyInFrames(disabled, restart - 1, restart - 1));
+    EXPECT_EQ(highlightedAt(r.trace, restart - 1, 1080), 1);
+    // The new run draws the cluster with every control enabled, and its menu opens on the
+    // first line.
+    EXPECT_FALSE(anyInFrames(disabled, restart, reopen - 1));
+    EXPECT_TRUE(anyInFrames(only(r.trace, "draw"), reopen - 1, reopen - 1));
+    EXPECT_EQ(titleAt(r.trace, reopen + 1), rootTitle);
+    EXPECT_EQ(highlightedAt(r.trace, reopen + 1, 1080), 0);
+}
+
 TEST(MenuDrawing, RootLinesAtTheirPixelsOnTwoResolutions) {
     auto r = sim_process::run(Session().open().text());
     ASSERT_EQ(r.exitCode, 0) << r.errors;

@@ -84,6 +84,10 @@ void runFrame() {
     }
 }
 
+void restartScript() {
+    if (host.script) host.coroutine = std::make_unique<Coroutine>(host.script);
+}
+
 void sendKey(uint32_t vk, bool down) {
     bool wasDown = down;  // a release always follows a press
     if (vk < 256) {

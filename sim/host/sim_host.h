@@ -123,6 +123,11 @@ void forgetPluginTextures();
 // Runs one game frame: resumes the script until it yields, then advances the tick count.
 void runFrame();
 
+// Starts the registered script afresh, as a host's script reload does: the running one is
+// dropped where it stands and the script function runs from its top at the next frame.
+// Nothing happens while no script is registered.
+void restartScript();
+
 // Delivers one keyboard event for virtual key vk to the registered handler.
 void sendKey(uint32_t vk, bool down);
 

@@ -184,6 +184,8 @@ bool Runner::execute(const Command& c, std::string& error) {
         }
         loaded_ = false;
         unloaded_ = true;
+    } else if (c.name == "restart") {
+        restartScript();
     } else if (c.name == "load") {
         if (!loader_.load(gameDir_, error)) return false;
         loaded_ = true;

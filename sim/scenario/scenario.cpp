@@ -117,6 +117,7 @@ const std::map<std::string, Check>& checks() {
          }},
         {"unload", [](const Command& c) { return wantWords(c, 0); }},
         {"load", [](const Command& c) { return wantWords(c, 0); }},
+        {"restart", [](const Command& c) { return wantWords(c, 0); }},
         {"mark", [](const Command&) { return std::string(); }},
         {"memory", [](const Command& c) { return wantWords(c, 0); }},
 #ifdef VELQUIST_SIM_ONLY

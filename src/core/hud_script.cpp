@@ -5,6 +5,7 @@
 #include "host/platform.h"
 #include "hud/texture_set.h"
 #include "menu/help_texts.h"
+#include "menu/menu_pages.h"
 #include "menu/root_menu.h"
 #include "settings/brand_tables.h"
 #include "settings/extended_settings.h"
@@ -50,6 +51,10 @@ void mainLoopPass() {
 }
 
 void hudScript() {
+    // The host may start the script again from the top (a script reload) while the menu
+    // was open: the new run starts with the menu closed and no control disabled.
+    schedule.menuOpen = false;
+    menu = MenuState{};
     startUp();
     for (;;) mainLoopPass();
 }
