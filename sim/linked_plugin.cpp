@@ -2,11 +2,13 @@
 
 #include <filesystem>
 
+#include "allocation_faults.h"
 #include "core/library_entry.h"
 #include "core/process_state.h"
 #include "disk_faults.h"
 #include "core/process_texts.h"
 #include "host/game_memory.h"
+#include "host/plugin_code.h"
 #include "host/portable/portable_platform.h"
 #include "host/sim_host.h"
 #include "world/simulated_memory.h"
@@ -40,7 +42,10 @@ bool LinkedPlugin::load(const std::string& gameDir, std::string& /*error*/) {
 }
 
 void LinkedPlugin::unload() {
-    velquist::libraryEntry(&moduleToken, velquist::reasonProcessDetach);
+    {
+        const PluginCode inPlugin;
+        velquist::libraryEntry(&moduleToken, velquist::reasonProcessDetach);
+    }
     // The library is gone: its process-wide texts are released.
     velquist::texts = velquist::ProcessTexts{};
     velquist::gameMemory = velquist::GameMemory{};
@@ -48,6 +53,11 @@ void LinkedPlugin::unload() {
 
 bool LinkedPlugin::setDisk(DiskState state) {
     applyDiskState(state);
+    return true;
+}
+
+bool LinkedPlugin::failAllocations(uint32_t count) {
+    failPluginAllocations(count);
     return true;
 }
 

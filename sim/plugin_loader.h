@@ -2,6 +2,7 @@
 // loaded from Velquist.asi with LoadLibrary (velquist-host.exe).
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace sim {
@@ -21,6 +22,9 @@ public:
     // What the plug-in's own file writes meet from now on. Only a loader that owns the
     // plug-in's file access can fake a failing disk; the others answer false.
     virtual bool setDisk(DiskState /*state*/) { return false; }
+    // The plug-in's next count allocations (of its own code, from now on, across loads)
+    // fail; 0 lets them all succeed again. A loader that cannot answers false.
+    virtual bool failAllocations(uint32_t /*count*/) { return false; }
 };
 
 }  // namespace sim

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -110,6 +111,35 @@ TEST(DataFolderFaults, PluginPathOf260CharactersOrMoreUsesNoFolderAtAll) {
     EXPECT_TRUE(filesIn(game / "Velquist").empty());
     for (const Event& t : only(r.trace, "texture"))
         EXPECT_EQ(t["path"].str(), "");
+}
+
+TEST(MemoryFaults, AllocationFailingAtStartUpOrInTheMenuLeavesTheGameRunningAndTheHudOff) {
+    const auto r = sim_process::runFile("allocation_failure.scn");
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    const auto marks = only(r.trace, "mark");
+    ASSERT_EQ(marks.size(), 3u);
+    const long long startUpFailed = marks[0].f(), menu = marks[1].f(), end = r.trace.back().f();
+    std::map<std::string, std::pair<int, int>> counts;  // before the menu, after it
+    for (const Event& e : r.trace) {
+        auto& c = counts[e.ev()];
+        if (e.f() < startUpFailed) ++c.first;
+        if (e.f() >= menu) ++c.second;
+    }
+    // The first life failed at once: no image, no draw, no text, yet half a second of
+    // frames went by.
+    EXPECT_GT(startUpFailed, 25);
+    EXPECT_EQ(counts["texture"].first + counts["draw"].first + counts["text"].first, 0);
+    // The second life drew the cluster until the menu's first text failed; from then on
+    // nothing is drawn and no control is disabled, while the game runs 70 more frames.
+    EXPECT_EQ(only(r.trace, "texture").size(), 151u);
+    EXPECT_FALSE(only(r.trace, "draw").empty());
+    for (const char* ev : {"draw", "text", "rect", "disable", "sound"})
+        EXPECT_EQ(counts[ev].second, 0) << ev;
+    EXPECT_GT(end - menu, 70);
+    // The script never returned to the host, and both lives ended with the unload.
+    EXPECT_TRUE(only(r.trace, "return").empty());
+    EXPECT_EQ(only(r.trace, "unregister").size(), 4u);
+    EXPECT_EQ(r.trace.back().ev(), "unregister");
 }
 
 TEST(DiskFaults, FullDiskDuringAMenuSaveLeavesTheSavedFilesWhole) {

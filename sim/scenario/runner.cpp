@@ -184,6 +184,11 @@ bool Runner::execute(const Command& c, std::string& error) {
         }
         loaded_ = false;
         unloaded_ = true;
+    } else if (c.name == "allocations") {
+        if (!loader_.failAllocations(w[0] == "ok" ? 0 : number(w[1]))) {
+            error = "this build cannot make allocations fail";
+            return false;
+        }
     } else if (c.name == "restart") {
         restartScript();
     } else if (c.name == "load") {

@@ -118,6 +118,13 @@ const std::map<std::string, Check>& checks() {
         {"unload", [](const Command& c) { return wantWords(c, 0); }},
         {"load", [](const Command& c) { return wantWords(c, 0); }},
         {"restart", [](const Command& c) { return wantWords(c, 0); }},
+        {"allocations",
+         [](const Command& c) {
+             if (!c.words.empty() && c.words[0] == "ok") return wantWords(c, 1);
+             std::string e = wantWords(c, 2);
+             if (e.empty() && c.words[0] != "fail") e = "expected fail N or ok: " + c.words[0];
+             return e.empty() ? wantInteger(c.words[1], "allocation count", 1, UINT32_MAX) : e;
+         }},
         {"mark", [](const Command&) { return std::string(); }},
         {"memory", [](const Command& c) { return wantWords(c, 0); }},
 #ifdef VELQUIST_SIM_ONLY

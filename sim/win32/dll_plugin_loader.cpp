@@ -14,37 +14,50 @@ namespace {
 
 DWORD WINAPI simulatedGetTickCount() { return host.tick; }
 
+// The C runtime's malloc as the plug-in imported it, and the plug-in's allocations still to
+// fail (its operator new then throws std::bad_alloc).
+using Malloc = void*(__cdecl*)(size_t);
+Malloc runtimeMalloc = nullptr;
+uint32_t allocationFailures = 0;
+
+void* __cdecl pluginMalloc(size_t size) {
+    if (allocationFailures > 0) {
+        --allocationFailures;
+        return nullptr;
+    }
+    return runtimeMalloc(size);
+}
+
 bool sameNameNoCase(const char* a, const char* b) { return _stricmp(a, b) == 0; }
 
-// Points the module's import of kernel32's GetTickCount at the simulated clock, so that
-// the plug-in's time is the scenario's time. Returns whether the import was found.
-bool redirectTickCount(HMODULE module) {
+// Points the module's import of dll!name at replacement; returns what the import pointed
+// at before, or 0 when the module does not import it.
+ULONG_PTR redirectImport(HMODULE module, const char* dll, const char* name, ULONG_PTR replacement) {
     auto* base = reinterpret_cast<unsigned char*>(module);
     auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
     auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-    const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-    if (dir.VirtualAddress == 0) return false;
-    bool found = false;
+    const IMAGE_DATA_DIRECTORY& dir =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    if (dir.VirtualAddress == 0) return 0;
+    ULONG_PTR previous = 0;
     for (auto* desc = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
          desc->Name != 0; ++desc) {
-        if (!sameNameNoCase(reinterpret_cast<const char*>(base + desc->Name), "kernel32.dll"))
-            continue;
+        if (!sameNameNoCase(reinterpret_cast<const char*>(base + desc->Name), dll)) continue;
         auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(
             base + (desc->OriginalFirstThunk ? desc->OriginalFirstThunk : desc->FirstThunk));
         auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + desc->FirstThunk);
         for (; names->u1.AddressOfData != 0; ++names, ++slots) {
             if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
             auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), "GetTickCount") != 0)
-                continue;
+            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0) continue;
             DWORD old = 0;
             VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old);
-            slots->u1.Function = reinterpret_cast<ULONG_PTR>(&simulatedGetTickCount);
+            previous = slots->u1.Function;
+            slots->u1.Function = replacement;
             VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
-            found = true;
         }
     }
-    return found;
+    return previous;
 }
 
 }  // namespace
@@ -71,16 +84,30 @@ bool DllPluginLoader::load(const std::string& gameDir, std::string& error) {
         return false;
     }
     module_ = module;
-    if (!redirectTickCount(module)) {
+    // The plug-in's time is the scenario's time, and its allocations can be made to fail.
+    if (!redirectImport(module, "kernel32.dll", "GetTickCount",
+                        reinterpret_cast<ULONG_PTR>(&simulatedGetTickCount))) {
         error = "Velquist.asi does not import GetTickCount from kernel32";
         return false;
     }
+    const ULONG_PTR runtime =
+        redirectImport(module, "msvcrt.dll", "malloc", reinterpret_cast<ULONG_PTR>(&pluginMalloc));
+    if (!runtime) {
+        error = "Velquist.asi does not import malloc from msvcrt";
+        return false;
+    }
+    runtimeMalloc = reinterpret_cast<Malloc>(runtime);
     return true;
 }
 
 void DllPluginLoader::unload() {
     if (module_) FreeLibrary(static_cast<HMODULE>(module_));
     module_ = nullptr;
+}
+
+bool DllPluginLoader::failAllocations(uint32_t count) {
+    allocationFailures = count;
+    return true;
 }
 
 }  // namespace sim

@@ -9,6 +9,7 @@ class DllPluginLoader : public PluginLoader {
 public:
     bool load(const std::string& gameDir, std::string& error) override;
     void unload() override;
+    bool failAllocations(uint32_t count) override;
 
 private:
     void* module_ = nullptr;

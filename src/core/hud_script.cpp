@@ -3,6 +3,7 @@
 #include "core/key_state.h"
 #include "core/schedule.h"
 #include "host/platform.h"
+#include "host/script_hook.h"
 #include "hud/texture_set.h"
 #include "menu/help_texts.h"
 #include "menu/menu_pages.h"
@@ -55,8 +56,17 @@ void hudScript() {
     // was open: the new run starts with the menu closed and no control disabled.
     schedule.menuOpen = false;
     menu = MenuState{};
-    startUp();
-    for (;;) mainLoopPass();
+    // Nothing may leave the script into the host's fiber: there an exception ends the
+    // game. After a failure (memory that ran out while a menu text or a path was built)
+    // the script goes on yielding, with the HUD off.
+    try {
+        startUp();
+        for (;;)
+            mainLoopPass();
+    } catch (...) {
+    }
+    for (;;)
+        shv::scriptWait(0);
 }
 
 }  // namespace velquist

@@ -4,7 +4,8 @@
 
 namespace velquist {
 
-// The script function registered with the host; never returns.
+// The script function registered with the host; never returns and lets no exception out:
+// after a failure it yields for ever with the HUD off.
 void hudScript();
 
 // The start-up sequence, run once before the first pass of the main loop.

@@ -9,12 +9,16 @@ KeyStateTable keyStates;
 void onKeyboardEvent(uint32_t key, uint16_t /*repeats*/, uint8_t /*scanCode*/, int /*isExtended*/,
                      int isWithAlt, int wasDownBefore, int isUpNow) {
     if (key >= keyStateCount) return;
-    KeyState& entry = keyStates.entries[key];
-    entry.eventTime = platform::tickCount();
-    entry.altDown = isWithAlt;
-    entry.wasDown = wasDownBefore;
-    entry.released = isUpNow;
-    keyStates.written[key] = true;
+    // Called by the host: nothing may leave it (nothing here throws today).
+    try {
+        KeyState& entry = keyStates.entries[key];
+        entry.eventTime = platform::tickCount();
+        entry.altDown = isWithAlt;
+        entry.wasDown = wasDownBefore;
+        entry.released = isUpNow;
+        keyStates.written[key] = true;
+    } catch (...) {
+    }
 }
 
 bool keyHeld(uint32_t key) {

@@ -28,7 +28,8 @@ struct KeyStateTable {
 
 extern KeyStateTable keyStates;
 
-// The keyboard handler registered with the host; only writes keyStates.
+// The keyboard handler registered with the host; only writes keyStates and lets no
+// exception out.
 void onKeyboardEvent(uint32_t key, uint16_t repeats, uint8_t scanCode, int isExtended,
                      int isWithAlt, int wasDownBefore, int isUpNow);
 

@@ -9,18 +9,22 @@ namespace velquist {
 void* pluginModule = nullptr;
 
 bool libraryEntry(void* module, uint32_t reason) {
-    switch (reason) {
-        case reasonProcessAttach:
-            pluginModule = module;
-            shv::scriptRegister(module, hudScript);
-            shv::keyboardHandlerRegister(onKeyboardEvent);
-            break;
-        case reasonProcessDetach:
-            shv::scriptUnregister(module);
-            shv::keyboardHandlerUnregister(onKeyboardEvent);
-            break;
-        default:  // thread attach and detach
-            break;
+    // Nothing may leave the plug-in into the loader; what fails is left undone.
+    try {
+        switch (reason) {
+            case reasonProcessAttach:
+                pluginModule = module;
+                shv::scriptRegister(module, hudScript);
+                shv::keyboardHandlerRegister(onKeyboardEvent);
+                break;
+            case reasonProcessDetach:
+                shv::scriptUnregister(module);
+                shv::keyboardHandlerUnregister(onKeyboardEvent);
+                break;
+            default:  // thread attach and detach
+                break;
+        }
+    } catch (...) {
     }
     return true;
 }
