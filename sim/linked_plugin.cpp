@@ -22,12 +22,23 @@ char moduleToken;
 
 uint32_t simulatedTick() { return host.tick; }
 
+// The game's memory as the plug-in asks about it: a watched object is the readable memory
+// it stands for, whatever the watch has made of its pages; all else is the system's answer.
+velquist::platform::MemoryRun simulatedMemoryRun(const void* address, size_t maxBytes) {
+    const auto at = reinterpret_cast<uintptr_t>(address);
+    uintptr_t start = 0, end = 0;
+    if (memory.watchedObjectAt(at, start, end))
+        return {end - at < maxBytes ? end - at : maxBytes, true};
+    return velquist::platform::portable::systemMemoryRun(address, maxBytes);
+}
+
 }  // namespace
 
 bool LinkedPlugin::load(const std::string& gameDir, std::string& /*error*/) {
     namespace portable = velquist::platform::portable;
     const std::filesystem::path dir = std::filesystem::absolute(gameDir);
     portable::config.tick = simulatedTick;
+    portable::config.memoryRun = simulatedMemoryRun;
     portable::config.moduleFile = (dir / "Velquist.asi").string();
     host.dataFolder = portable::toPluginPath((dir / "Velquist").string()) + "\\";
     // Static initialisation: every load starts from the values a freshly loaded library

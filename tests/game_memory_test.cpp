@@ -8,11 +8,13 @@
 #include "host/game_memory.h"
 #include "host/portable/portable_platform.h"
 #include "support/crafted_pool.h"
+#include "support/mapped_pages.h"
 #include "support/test_host.h"
 
 using namespace velquist;
 using testing_host::CraftedPool;
 using testing_host::host;
+using testing_host::MappedPages;
 
 namespace {
 
@@ -149,6 +151,97 @@ TEST_F(VehicleFieldReadTest, HandlesThatDoNotResolveReadZero) {
     pool.dropObject(4);
     EXPECT_EQ(readCurrentGear(handle), 0);
     EXPECT_EQ(readThrottle(handle), 0.0f);
+}
+
+TEST_F(VehicleFieldReadTest, SlotsAtOrPastTheSlotCountReadZero) {
+    CraftedPool pool;
+    pool.install();
+    const int32_t last = pool.addObject(CraftedPool::slotCount - 1, 0x21);
+    pool.put<uint16_t>(CraftedPool::slotCount - 1, 0x7C2, 5);
+    EXPECT_EQ(readCurrentGear(last), 5);
+    pool.setSlotCount(CraftedPool::slotCount - 1);
+    EXPECT_EQ(readCurrentGear(last), 0);
+    // Slot 16 of a 16-slot pool: its generation byte and slot would lie past the arrays.
+    pool.setSlotCount(CraftedPool::slotCount);
+    EXPECT_EQ(readCurrentGear(CraftedPool::slotCount << 8 | 0x21), 0);
+    EXPECT_EQ(readEngineRpm(0x7FFFFF << 8 | 0x21), 0.0f);
+}
+
+TEST_F(VehicleFieldReadTest, StridesNoPoolHasReadZero) {
+    CraftedPool pool;
+    pool.install();
+    const int32_t handle = pool.addObject(9, 0x40);
+    pool.put<uint16_t>(9, 0x7C2, 4);
+    // Before the slot array, past it, or no room for the object's address.
+    for (int32_t stride : {-40, 0, 8, 15, 4097, INT32_MIN, INT32_MAX}) {
+        pool.setStride(stride);
+        EXPECT_EQ(readCurrentGear(handle), 0) << "stride " << stride;
+    }
+    pool.setStride(CraftedPool::stride);
+    EXPECT_EQ(readCurrentGear(handle), 4);
+}
+
+TEST_F(VehicleFieldReadTest, PoolsAndObjectsInMemoryThatCannotBeReadReadZero) {
+    const size_t page = MappedPages::pageSize();
+    MappedPages pages(4);
+    pages.noAccess(1);
+    pages.noAccess(3);
+    CraftedPool pool;
+    pool.install();
+    const int32_t handle = pool.addObject(2, 0x0C);
+    host.gameVersion = 30;
+    // An object wholly in readable memory is read there.
+    const float rpm = 0.75f;
+    std::memcpy(pages.page(2) + 0x7F4, &rpm, sizeof rpm);
+    pool.pointObjectAt(2, reinterpret_cast<uintptr_t>(pages.page(2)));
+    EXPECT_EQ(readEngineRpm(handle), rpm);
+    // An object in no-access pages, and one whose fields run into them.
+    pool.pointObjectAt(2, reinterpret_cast<uintptr_t>(pages.page(1)));
+    EXPECT_EQ(readEngineRpm(handle), 0.0f);
+    EXPECT_EQ(readCurrentGear(handle), 0);
+    pool.pointObjectAt(2, reinterpret_cast<uintptr_t>(pages.page(1) - 0x100));
+    EXPECT_EQ(readThrottle(handle), 0.0f);
+    pool.pointObjectAt(2, reinterpret_cast<uintptr_t>(pages.page(3) - 0x7F4));
+    EXPECT_EQ(readEngineRpm(handle), 0.0f);  // the field's bytes begin at the no-access page
+    ASSERT_GE(page, 0x808u);
+
+    // A pool whose header lies in no-access memory.
+    uint64_t variable = reinterpret_cast<uintptr_t>(pages.page(1));
+    gameMemory.entityPool = reinterpret_cast<uintptr_t>(&variable);
+    EXPECT_EQ(readEngineRpm(handle), 0.0f);
+}
+
+// Counts the questions the readers ask of the system about memory pages.
+int pageQueries = 0;
+platform::MemoryRun countedMemoryRun(const void* address, size_t maxBytes) {
+    ++pageQueries;
+    return platform::portable::systemMemoryRun(address, maxBytes);
+}
+
+TEST_F(VehicleFieldReadTest, PagesAreAskedAboutOncePerVehicleNotOnEveryRead) {
+    CraftedPool pool;
+    pool.install();
+    const int32_t a = pool.addObject(3, 1);
+    const int32_t b = pool.addObject(4, 1);
+    platform::portable::config.memoryRun = countedMemoryRun;
+    pageQueries = 0;
+    readCurrentGear(a);
+    const int first = pageQueries;
+    EXPECT_GE(first, 4);  // the header, the generation byte, the slot, the object
+    for (int i = 0; i < 30; ++i) {
+        readCurrentGear(a);
+        readEngineRpm(a);
+        readThrottle(a);
+    }
+    EXPECT_EQ(pageQueries, first);
+    readCurrentGear(b);  // another vehicle: its generation byte, slot and object
+    EXPECT_GT(pageQueries, first);
+    const int second = pageQueries;
+    readThrottle(b);
+    EXPECT_EQ(pageQueries, second);
+    host.gameVersion = 3;  // fields that end elsewhere: the object is asked about again
+    readThrottle(b);
+    EXPECT_GT(pageQueries, second);
 }
 
 TEST_F(VehicleFieldReadTest, NoPoolReadsZero) {

@@ -91,6 +91,18 @@ TEST(ScenarioReader, MarksMemoryAndDiskStates) {
     EXPECT_EQ(parseError("memory now\n"), "s.scn:1: unexpected word: now");
 }
 
+TEST(ScenarioReader, AllocationFailuresAndScriptRestarts) {
+    EXPECT_EQ(parseOk("allocations fail 1\nallocations fail 4294967295\nallocations ok\nrestart\n")
+                  .size(),
+              4u);
+    EXPECT_EQ(parseError("allocations fail 0\n"),
+              "s.scn:1: allocation count out of range 1..4294967295: 0");
+    EXPECT_EQ(parseError("allocations fail\n"), "s.scn:1: missing argument to allocations");
+    EXPECT_EQ(parseError("allocations some 3\n"), "s.scn:1: expected fail N or ok: some");
+    EXPECT_EQ(parseError("allocations ok 3\n"), "s.scn:1: unexpected word: 3");
+    EXPECT_EQ(parseError("restart now\n"), "s.scn:1: unexpected word: now");
+}
+
 TEST(ScenarioReader, LoadOnlyWhereThePluginIsNotLoaded) {
     EXPECT_EQ(parseOk("load\nrun 10\nunload\nload\nframes 2\nunload\nload\n").size(), 7u);
     EXPECT_EQ(parseOk("unload\nload\n").size(), 2u);
@@ -117,8 +129,10 @@ TEST(WorldCommandReader, EveryWorldCommandReads) {
         "enter adder seat=passenger\nleave\nenter boat\n"
         "player exists=0 control=1 dead=1 arrested=0 phone=1 index=-4\n"
         "view 4\nhud 6 shown\ncontrol 76 pressed\ncontrol 107 disabled\ndaytime 23 59\n"
-        "drive adder throttle=1 brake=0.25\ndrive adder off\n");
-    EXPECT_EQ(cmds.size(), 17u);
+        "drive adder throttle=1 brake=0.25\ndrive adder off\n"
+        "pool slots=1\npool slots=256\nobject adder unmapped\nobject adder cut\n"
+        "object adder own\n");
+    EXPECT_EQ(cmds.size(), 22u);
 }
 
 TEST(WorldCommandReader, FaultsNameFileAndLine) {
@@ -152,6 +166,12 @@ TEST(WorldCommandReader, FaultsNameFileAndLine) {
     EXPECT_EQ(parseError(car + "drive a throttle=nan\n"), "s.scn:2: bad throttle: nan");
     EXPECT_EQ(parseError(car + "drive a brake=1\n"), "s.scn:2: drive needs throttle= or off");
     EXPECT_EQ(parseError("leave now\n"), "s.scn:1: unexpected word: now");
+    EXPECT_EQ(parseError("pool slots=0\n"), "s.scn:1: slot count out of range 1..256: 0");
+    EXPECT_EQ(parseError("pool slots=257\n"), "s.scn:1: slot count out of range 1..256: 257");
+    EXPECT_EQ(parseError("pool size=4\n"), "s.scn:1: expected slots=N: size=4");
+    EXPECT_EQ(parseError("object ghost cut\n"), "s.scn:1: no such vehicle: ghost");
+    EXPECT_EQ(parseError(car + "object a elsewhere\n"),
+              "s.scn:2: expected own, unmapped or cut: elsewhere");
 }
 
 TEST(WorldCommandReader, FloatSpellings) {

@@ -62,6 +62,38 @@ TEST(MemoryScenario, ReadsFollowTheGameVersion) {
     EXPECT_EQ(wreck[1]["value"].str(), "nan");
 }
 
+// The gear image drawn in a frame: "Gear3.png", "GearR.png" ... ("" for none).
+std::string gearDrawn(const std::vector<Event>& trace, long long frame) {
+    std::string gear;
+    for (const Event& e : only(inFrame(trace, frame), "draw")) {
+        const std::string tex = e["tex"].str();
+        if (tex.rfind("GearNumbers\\Gear", 0) == 0) gear = tex.substr(12);
+    }
+    return gear;
+}
+
+TEST(MemoryScenario, PoolsAndObjectsThatCannotBeReadReadZeroWithoutAFault) {
+    const auto r = sim_process::runFile("pool_faults.scn", {"--memory"});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;  // no fault, and no sanitizer report
+    // Two frames in each car: sound, beyond (past the slot count), nowhere (no memory),
+    // cutoff (fields in a no-access page), sound; then, all sound again, the three.
+    const std::vector<std::string> driven = {"sound", "beyond", "nowhere", "cutoff",
+                                             "sound", "beyond", "nowhere", "cutoff"};
+    const std::vector<std::string> gears = {"Gear3.png", "GearR.png", "GearR.png", "GearR.png",
+                                            "Gear3.png", "Gear6.png", "Gear4.png", "Gear5.png"};
+    const auto reads = only(r.trace, "read");
+    for (size_t i = 0; i < driven.size(); ++i) {
+        const auto frame = static_cast<long long>(2 * i + 1);
+        const auto seen = inFrame(reads, frame);
+        const bool readable = i == 0 || i >= 4;
+        EXPECT_EQ(seen.size(), readable ? 3u : 0u) << driven[i] << " in frame " << frame;
+        for (const Event& e : seen)
+            EXPECT_EQ(e["vehicle"].str(), driven[i]);
+        // Gear 0 with the engine running shows as reverse.
+        EXPECT_EQ(gearDrawn(r.trace, frame), gears[i]) << driven[i] << " in frame " << frame;
+    }
+}
+
 TEST(MemoryScenario, DriveShiftsUpThenDownAgain) {
     const auto r = sim_process::runFile("drive.scn", {"--memory"});
     ASSERT_EQ(r.exitCode, 0) << r.errors;

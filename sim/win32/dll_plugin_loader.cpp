@@ -7,12 +7,28 @@
 
 #include "host/sim_host.h"
 #include "sim_files.h"
+#include "world/simulated_memory.h"
 
 namespace sim {
 
 namespace {
 
 DWORD WINAPI simulatedGetTickCount() { return host.tick; }
+
+// The game's memory as the plug-in asks about it: a watched object is the readable memory
+// it stands for, whatever the watch has made of its pages; all else is the system's answer.
+SIZE_T WINAPI simulatedVirtualQuery(LPCVOID address, PMEMORY_BASIC_INFORMATION info, SIZE_T size) {
+    const SIZE_T answer = VirtualQuery(address, info, size);
+    uintptr_t start = 0, end = 0;
+    if (answer >= sizeof *info &&
+        memory.watchedObjectAt(reinterpret_cast<uintptr_t>(address), start, end)) {
+        info->BaseAddress = reinterpret_cast<PVOID>(start);
+        info->RegionSize = end - start;
+        info->State = MEM_COMMIT;
+        info->Protect = PAGE_READWRITE;
+    }
+    return answer;
+}
 
 // The C runtime's malloc as the plug-in imported it, and the plug-in's allocations still to
 // fail (its operator new then throws std::bad_alloc).
@@ -84,10 +100,16 @@ bool DllPluginLoader::load(const std::string& gameDir, std::string& error) {
         return false;
     }
     module_ = module;
-    // The plug-in's time is the scenario's time, and its allocations can be made to fail.
+    // The plug-in's time is the scenario's time, its questions on memory pages are
+    // answered for the game's memory, and its allocations can be made to fail.
     if (!redirectImport(module, "kernel32.dll", "GetTickCount",
                         reinterpret_cast<ULONG_PTR>(&simulatedGetTickCount))) {
         error = "Velquist.asi does not import GetTickCount from kernel32";
+        return false;
+    }
+    if (!redirectImport(module, "kernel32.dll", "VirtualQuery",
+                        reinterpret_cast<ULONG_PTR>(&simulatedVirtualQuery))) {
+        error = "Velquist.asi does not import VirtualQuery from kernel32";
         return false;
     }
     const ULONG_PTR runtime =

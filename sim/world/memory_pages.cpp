@@ -62,6 +62,10 @@ uint8_t* allocatePages(size_t bytes) {
         VirtualAlloc(nullptr, bytes, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
 }
 
+uint8_t* reservePages(size_t bytes) {
+    return static_cast<uint8_t*>(VirtualAlloc(nullptr, bytes, MEM_RESERVE, PAGE_NOACCESS));
+}
+
 void freePages(uint8_t* pages, size_t /*bytes*/) {
     if (pages) VirtualFree(pages, 0, MEM_RELEASE);
 }
@@ -84,6 +88,11 @@ size_t pageSize() {
 
 uint8_t* allocatePages(size_t bytes) {
     void* p = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    return p == MAP_FAILED ? nullptr : static_cast<uint8_t*>(p);
+}
+
+uint8_t* reservePages(size_t bytes) {
+    void* p = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     return p == MAP_FAILED ? nullptr : static_cast<uint8_t*>(p);
 }
 

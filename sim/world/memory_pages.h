@@ -12,6 +12,9 @@ size_t pageSize();
 
 // Zeroed, readable and writable pages; null when the system refuses.
 uint8_t* allocatePages(size_t bytes);
+// Addresses with no memory behind them (reserved, never committed): any access faults.
+uint8_t* reservePages(size_t bytes);
+// Gives back pages of either kind.
 void freePages(uint8_t* pages, size_t bytes);
 
 // Makes the pages fault on any access (watched) or readable and writable again.

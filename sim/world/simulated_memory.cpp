@@ -67,10 +67,13 @@ SimulatedMemory::SimulatedMemory()
 
 SimulatedMemory::~SimulatedMemory() {
     clear();
+    freePages(faultArea_, faultBytes_);
+    freePages(unmapped_, pageSize());
 }
 
 void SimulatedMemory::clear() {
     disarm();
+    uncut();
     for (int slot = 1; slot < slotCount; ++slot) {
         const auto i = static_cast<size_t>(slot);
         freePages(objects_[i], objectBytes_);
@@ -79,6 +82,70 @@ void SimulatedMemory::clear() {
         put64(slots_.data() + i * slotStride + 8, nullptr);
     }
     used_ = 1;
+}
+
+void SimulatedMemory::setSlotCount(int count) {
+    uncut();
+    if (count >= slotCount) return;
+    const size_t page = pageSize();
+    const auto roundUp = [page](size_t n) { return (n + page - 1) / page * page; };
+    const size_t generationBytes = static_cast<size_t>(count);
+    const size_t slotBytes = static_cast<size_t>(count) * slotStride;
+    // Each array ends where a no-access page begins.
+    const size_t slotArea = roundUp(generationBytes) + page;
+    cutBytes_ = slotArea + roundUp(slotBytes) + page;
+    cutBlock_ = allocatePages(cutBytes_);
+    if (!cutBlock_) return;
+    protectPages(cutBlock_ + roundUp(generationBytes), page, true);
+    protectPages(cutBlock_ + slotArea + roundUp(slotBytes), page, true);
+    cutGenerations_ = cutBlock_ + roundUp(generationBytes) - generationBytes;
+    cutSlots_ = cutBlock_ + slotArea + roundUp(slotBytes) - slotBytes;
+    slotCountShown_ = count;
+    put64(header_ + 0, cutSlots_);
+    put64(header_ + 8, cutGenerations_);
+    std::memcpy(header_ + 16, &count, sizeof count);
+    publish();
+}
+
+void SimulatedMemory::uncut() {
+    if (!cutBlock_) return;
+    freePages(cutBlock_, cutBytes_);
+    cutBlock_ = cutGenerations_ = cutSlots_ = nullptr;
+    slotCountShown_ = slotCount;
+    put64(header_ + 0, slots_.data());
+    put64(header_ + 8, generations_.data());
+    const int32_t count = slotCount;
+    std::memcpy(header_ + 16, &count, sizeof count);
+}
+
+void SimulatedMemory::publish() {
+    if (!cutBlock_) return;
+    const auto count = static_cast<size_t>(slotCountShown_);
+    std::memcpy(cutGenerations_, generations_.data(), count);
+    std::memcpy(cutSlots_, slots_.data(), count * slotStride);
+}
+
+uint8_t* SimulatedMemory::faultArea() {
+    if (faultArea_) return faultArea_;
+    // A readable page, a no-access page, and room with no memory behind it.
+    const size_t page = pageSize();
+    faultBytes_ = 2 * page;
+    faultArea_ = allocatePages(faultBytes_);
+    if (faultArea_) protectPages(faultArea_ + page, page, true);
+    return faultArea_;
+}
+
+void SimulatedMemory::placeObject(const Entity& entity, ObjectPlace place) {
+    const auto slot = static_cast<size_t>(entity.handle >> 8);
+    const uint8_t* at = entity.object;
+    if (place == ObjectPlace::cut && faultArea())
+        at = faultArea_ + pageSize() - cutObjectReadable;
+    if (place == ObjectPlace::unmapped) {
+        if (!unmapped_) unmapped_ = reservePages(pageSize());
+        at = unmapped_;
+    }
+    put64(slots_.data() + slot * slotStride + 8, at);
+    publish();
 }
 
 void SimulatedMemory::buildImage() {
@@ -104,6 +171,7 @@ bool SimulatedMemory::addEntity(Entity& out) {
     objects_[static_cast<size_t>(slot)] = object;
     generations_[static_cast<size_t>(slot)] = generationOf(slot);
     put64(slots_.data() + static_cast<size_t>(slot) * slotStride + 8, object);
+    publish();
     out.handle = slot << 8 | generationOf(slot);
     out.object = object;
     if (watching_) {
@@ -141,6 +209,19 @@ bool SimulatedMemory::onFault(uintptr_t address) {
         if (pendingCount < maxPendingReads)
             pendingReads[pendingCount++] = {object, static_cast<uint32_t>(address - start)};
         protectPages(object, memory.objectBytes_, false);
+        return true;
+    }
+    return false;
+}
+
+bool SimulatedMemory::watchedObjectAt(uintptr_t address, uintptr_t& start, uintptr_t& end) const {
+    if (!watching_) return false;
+    for (const uint8_t* object : objects_) {
+        if (!object) continue;
+        const auto first = reinterpret_cast<uintptr_t>(object);
+        if (address < first || address >= first + objectBytes_) continue;
+        start = first;
+        end = first + objectBytes_;
         return true;
     }
     return false;

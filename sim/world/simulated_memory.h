@@ -22,6 +22,11 @@ struct Entity {
     uint8_t* object = nullptr;  // SimulatedMemory::objectSize bytes, page aligned
 };
 
+// Where a slot's object address points: the entity's own object, an address with no
+// memory behind it, or an object whose first bytes can be read and whose fields lie in an
+// inaccessible page.
+enum class ObjectPlace { own, unmapped, cut };
+
 // A read of a watched object: which object, at which byte offset.
 struct ObjectRead {
     const uint8_t* object = nullptr;
@@ -56,6 +61,15 @@ class SimulatedMemory {
     // Frees every entity: the pool as at the start.
     void clear();
 
+    // What the pool's header says its slot count is (1..slotCount). Below slotCount its
+    // two arrays hold that many entries, right before memory that cannot be read, so that
+    // any look at a slot from there on faults; slotCount is the pool as at the start.
+    void setSlotCount(int count);
+    // Where the entity's slot points; the entity's own object is still written every frame.
+    void placeObject(const Entity& entity, ObjectPlace place);
+    // Bytes of a cut object that can be read before its inaccessible page begins.
+    static constexpr size_t cutObjectReadable = 0x100;
+
     // While watching, every object faults on its first read after each arm(); the reads
     // are noted and handed out by takeReads.
     void watch(bool on);
@@ -64,16 +78,32 @@ class SimulatedMemory {
     void disarm();
     // Moves the noted reads into out (up to max) and returns how many.
     size_t takeReads(ObjectRead* out, size_t max);
+    // The watched object holding the address, as the memory it stands for: its first byte
+    // and the end of its pages, readable and writable whatever the watch made of them.
+    // False when the address is in no watched object.
+    bool watchedObjectAt(uintptr_t address, uintptr_t& start, uintptr_t& end) const;
 
   private:
     static bool onFault(uintptr_t address);
     void buildImage();
+    // Copies the slots and generations below the cut slot count to the cut arrays.
+    void publish();
+    void uncut();
+    uint8_t* faultArea();
 
     std::vector<uint8_t> image_;
     alignas(8) uint8_t header_[24] = {};
     std::vector<uint8_t> slots_;
     std::vector<uint8_t> generations_;
     std::vector<uint8_t*> objects_;  // by slot; null when free
+    int slotCountShown_ = slotCount;  // what the header says
+    uint8_t* cutBlock_ = nullptr;     // the cut arrays' pages, each array before a no-access page
+    size_t cutBytes_ = 0;
+    uint8_t* cutGenerations_ = nullptr;
+    uint8_t* cutSlots_ = nullptr;
+    uint8_t* faultArea_ = nullptr;  // a readable page, then a no-access page: cut objects
+    size_t faultBytes_ = 0;
+    uint8_t* unmapped_ = nullptr;  // a reserved page with no memory behind it
     int used_ = 1;                   // slots taken, slot 0 included
     size_t objectBytes_ = 0;         // whole pages per object
     bool watching_ = false;

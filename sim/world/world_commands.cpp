@@ -390,6 +390,13 @@ int32_t intWord(const std::string& word) {
     return static_cast<int32_t>(*parseInteger(word));
 }
 
+std::optional<ObjectPlace> objectPlace(const std::string& word) {
+    if (word == "own") return ObjectPlace::own;
+    if (word == "unmapped") return ObjectPlace::unmapped;
+    if (word == "cut") return ObjectPlace::cut;
+    return std::nullopt;
+}
+
 }  // namespace
 
 std::optional<float> parseFloat(const std::string& word) {
@@ -411,8 +418,9 @@ std::optional<float> parseFloat(const std::string& word) {
 }
 
 bool isWorldCommand(const std::string& name) {
-    static const char* const names[] = {"vehicle", "set",  "deco", "undeco",  "enter",   "leave",
-                                        "player",  "view", "hud",  "control", "daytime", "drive"};
+    static const char* const names[] = {"vehicle", "set",    "deco", "undeco", "enter",
+                                        "leave",   "player", "view", "hud",    "control",
+                                        "daytime", "drive",  "pool", "object"};
     for (const char* n : names)
         if (name == n) return true;
     return false;
@@ -462,6 +470,22 @@ std::string checkWorldCommand(const Command& c, WorldCheck& check) {
         DriveArgs a;
         std::string e = readDrive(c, a);
         return e.empty() ? knownVehicle(a.name, check) : e;
+    }
+    if (n == "pool") {
+        std::string e = wantCount(c, 1, 1);
+        Option o;
+        if (e.empty() && (!splitOption(c.words[0], o) || o.key != "slots"))
+            return "expected slots=N: " + c.words[0];
+        int32_t count = 0;
+        return e.empty() ? readInt32(o.value, "slot count", 1, SimulatedMemory::slotCount, count)
+                         : e;
+    }
+    if (n == "object") {
+        std::string e = wantCount(c, 2, 2);
+        if (e.empty()) e = knownVehicle(c.words[0], check);
+        if (e.empty() && !objectPlace(c.words[1]))
+            e = "expected own, unmapped or cut: " + c.words[1];
+        return e;
     }
     return "unknown command: " + n;
 }
@@ -516,6 +540,10 @@ void runWorldCommand(const Command& c) {
         // A driver who drives off starts the engine first.
         if (a.input.on) v->engine = true;
         v->drive = a.input;
+    } else if (n == "pool") {
+        memory.setSlotCount(intWord(w[0].substr(w[0].find('=') + 1)));
+    } else if (n == "object") {
+        if (Vehicle* v = vehicleNamed(w[0])) memory.placeObject(v->entity, *objectPlace(w[1]));
     }
 }
 

@@ -1,6 +1,7 @@
 // The scenario commands that shape the simulated world: vehicle, set, deco, undeco,
-// enter, leave, player, view, hud, control, daytime and drive. Each is checked in full
-// when the scenario is read, and run in file order.
+// enter, leave, player, view, hud, control, daytime, drive, and the game memory the
+// plug-in must not read: pool and object. Each is checked in full when the scenario is
+// read, and run in file order.
 #pragma once
 
 #include <cstdint>

@@ -10,10 +10,23 @@
 
 namespace velquist {
 
+// A range of game memory the system was asked about, and its answer. It is asked again
+// only when the range changes, so that the pages are queried once per vehicle (or pool)
+// change, not on every read.
+struct CheckedRange {
+    uintptr_t address = 0;  // the range's first byte; 0: nothing asked yet
+    size_t bytes = 0;       // the range's length in bytes
+    bool readable = false;  // every page of it is committed and readable
+};
+
 struct GameMemory {
     // Address of the game's variable that holds the entity pool's address; 0 when the
     // scan found no match.
     uintptr_t entityPool = 0;
+    CheckedRange poolHeader;  // the pool's header
+    CheckedRange generation;  // the last handle's generation byte
+    CheckedRange slot;        // the last handle's slot: its object's address
+    CheckedRange object;      // the last object, up to the end of its furthest field
 };
 
 extern GameMemory gameMemory;
@@ -51,8 +64,9 @@ struct EntityPoolLocator {
 };
 
 // The vehicle object's fields for a vehicle handle, at the offsets of the running game
-// version. A handle that does not resolve (no pool, stale or free slot, no object)
-// reads as 0.
+// version. A handle that does not resolve reads as 0: no pool, a slot at or past the
+// pool's slot count, a slot stride that no pool has, a stale or free slot, no object, or
+// pool or object memory that cannot be read.
 uint16_t readCurrentGear(int32_t vehicle);
 float readEngineRpm(int32_t vehicle);
 float readThrottle(int32_t vehicle);

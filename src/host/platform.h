@@ -25,6 +25,14 @@ struct ImageRange {
 };
 ImageRange mainModuleImage();
 
+// The pages from an address on that share one state (VirtualQuery): how many of their
+// bytes lie from the address on, at most maxBytes, and whether they can be read.
+struct MemoryRun {
+    size_t bytes = 0;       // from the address on; 0: nothing is known there
+    bool readable = false;  // committed, readable and not a guard page
+};
+MemoryRun memoryRunAt(const void* address, size_t maxBytes);
+
 // The three private-profile functions, with kernel32's behaviour
 // (GetPrivateProfileIntA, GetPrivateProfileStringA, WritePrivateProfileStringA).
 uint32_t getPrivateProfileInt(const char* section, const char* key, int32_t defaultValue,

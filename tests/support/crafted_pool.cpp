@@ -19,7 +19,8 @@ CraftedPool::CraftedPool()
       objects_(slotCount, std::vector<uint8_t>(objectSize)) {
     put64(header_ + 0, reinterpret_cast<uintptr_t>(slots_.data()));
     put64(header_ + 8, reinterpret_cast<uintptr_t>(generations_.data()));
-    std::memcpy(header_ + 20, &stride, sizeof stride);
+    setSlotCount(slotCount);
+    setStride(stride);
     variable_ = reinterpret_cast<uintptr_t>(header_);
 }
 
@@ -36,6 +37,18 @@ void CraftedPool::setGeneration(int slot, uint8_t generation) {
 
 void CraftedPool::dropObject(int slot) {
     put64(slots_.data() + static_cast<size_t>(slot) * stride + 8, 0);
+}
+
+void CraftedPool::pointObjectAt(int slot, uintptr_t address) {
+    put64(slots_.data() + static_cast<size_t>(slot) * stride + 8, address);
+}
+
+void CraftedPool::setSlotCount(uint32_t count) {
+    std::memcpy(header_ + 16, &count, sizeof count);
+}
+
+void CraftedPool::setStride(int32_t bytes) {
+    std::memcpy(header_ + 20, &bytes, sizeof bytes);
 }
 
 void CraftedPool::fill(int slot, uint32_t from, uint32_t to, uint8_t byte) {

@@ -23,6 +23,11 @@ class CraftedPool {
     void setGeneration(int slot, uint8_t generation);
     // Leaves the slot's object address null.
     void dropObject(int slot);
+    // Points the slot at an object elsewhere (memory the pool does not own).
+    void pointObjectAt(int slot, uintptr_t address);
+    // What the header says: the number of slots and the bytes per slot.
+    void setSlotCount(uint32_t count);
+    void setStride(int32_t bytes);
 
     // Writes a field of the slot's object.
     template <class T>

@@ -1,4 +1,5 @@
-// Portable tick count, module file name and main-module image, fed by the simulator.
+// Portable tick count, module file name, main-module image and memory runs, fed by the
+// simulator.
 #include <chrono>
 #include <cstring>
 
@@ -47,6 +48,11 @@ size_t moduleFileName(void* /*module*/, char* out, size_t size) {
 
 ImageRange mainModuleImage() {
     return portable::config.mainImage;
+}
+
+MemoryRun memoryRunAt(const void* address, size_t maxBytes) {
+    if (portable::config.memoryRun) return portable::config.memoryRun(address, maxBytes);
+    return portable::systemMemoryRun(address, maxBytes);
 }
 
 }  // namespace velquist::platform

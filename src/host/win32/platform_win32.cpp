@@ -21,6 +21,19 @@ ImageRange mainModuleImage() {
     return {static_cast<const uint8_t*>(info.lpBaseOfDll), info.SizeOfImage};
 }
 
+MemoryRun memoryRunAt(const void* address, size_t maxBytes) {
+    MEMORY_BASIC_INFORMATION info{};
+    if (VirtualQuery(address, &info, sizeof info) == 0) return {};
+    constexpr DWORD readable = PAGE_READONLY | PAGE_READWRITE | PAGE_WRITECOPY | PAGE_EXECUTE_READ |
+                               PAGE_EXECUTE_READWRITE | PAGE_EXECUTE_WRITECOPY;
+    const auto at = reinterpret_cast<uintptr_t>(address);
+    const uintptr_t end = reinterpret_cast<uintptr_t>(info.BaseAddress) + info.RegionSize;
+    const size_t bytes = end > at ? end - at : 0;
+    return {bytes < maxBytes ? bytes : maxBytes,
+            info.State == MEM_COMMIT && (info.Protect & readable) != 0 &&
+                (info.Protect & (PAGE_GUARD | PAGE_NOACCESS)) == 0};
+}
+
 uint32_t getPrivateProfileInt(const char* section, const char* key, int32_t defaultValue,
                               const char* path) {
     return GetPrivateProfileIntA(section, key, defaultValue, path);
