@@ -66,8 +66,8 @@ TEST_F(EntityPoolScanTest, EveryFixedByteMustMatch) {
 
 TEST_F(EntityPoolScanTest, InstructionEndingAtTheLastByteMatches) {
     std::vector<uint8_t> image(64, filler);
-    putInstruction(image, 50, 0);
-    EXPECT_EQ(scan(image, 64), at(image, 57));
+    putInstruction(image, 50, -40);
+    EXPECT_EQ(scan(image, 64), at(image, 17));
 }
 
 TEST_F(EntityPoolScanTest, InstructionOverlappingTheEndIsNoMatch) {
@@ -77,6 +77,37 @@ TEST_F(EntityPoolScanTest, InstructionOverlappingTheEndIsNoMatch) {
     EXPECT_EQ(scan(buffer, 63), 0u);
     EXPECT_EQ(scan(buffer, 13), 0u);
     EXPECT_EQ(findEntityPool({nullptr, 4096}), 0u);
+}
+
+TEST_F(EntityPoolScanTest, MatchesLeadingOutsideTheImageAreSteppedOver) {
+    std::vector<uint8_t> buffer(512, filler);
+    const uint8_t* image = buffer.data() + 64;  // the image: 64 bytes into the buffer, 256 long
+    putInstruction(buffer, 80, -100);           // the variable before the image
+    putInstruction(buffer, 120, 250);           // the variable's last bytes after it
+    putInstruction(buffer, 200, 40);
+    EXPECT_EQ(findEntityPool({image, 256}), at(buffer, 200 + 7 + 40));
+    putInstruction(buffer, 200, 316 - 207);  // the variable's last bytes past the image's end
+    EXPECT_EQ(findEntityPool({image, 256}), 0u);
+}
+
+TEST_F(EntityPoolScanTest, PagesThatCannotBeReadAreSteppedOver) {
+    // Page 1 of the image is no-access; the instruction lies in page 2, its variable in
+    // page 3. A match whose variable lies in the no-access page is no match.
+    const size_t page = MappedPages::pageSize();
+    MappedPages image(4);
+    const auto put = [&](uint8_t* where, uint8_t* variable) {
+        std::memcpy(where, entityPoolPattern, entityPoolPatternSize);
+        const auto displacement = static_cast<int32_t>(variable - (where + 7));
+        std::memcpy(where + 3, &displacement, sizeof displacement);
+    };
+    put(image.page(0) + 16, image.page(1) + 64);
+    put(image.page(0) + page - 10, image.page(3));  // runs into the no-access page
+    put(image.page(2) + 100, image.page(3) + 8);
+    image.noAccess(1);
+    EXPECT_EQ(findEntityPool({image.page(0), image.bytes()}),
+              reinterpret_cast<uintptr_t>(image.page(3) + 8));
+    // A readable run ends where the image does.
+    EXPECT_EQ(findEntityPool({image.page(0), page}), 0u);
 }
 
 TEST_F(EntityPoolScanTest, LocatorScansTheMainModuleImage) {

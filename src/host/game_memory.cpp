@@ -102,6 +102,33 @@ std::optional<VehicleFieldOffsets> readableFields(uintptr_t object) {
     return at;
 }
 
+// The first match in [first, last) whose pool variable lies in the image, in memory that
+// can be read; 0 without one. Every byte of the span can be read.
+uintptr_t findInSpan(const uint8_t* first, const uint8_t* last, platform::ImageRange image) {
+    if (last - first < entityPoolPatternSize) return 0;
+    // The last start at which all 14 bytes still lie inside the span.
+    const uint8_t* const lastStart = last - entityPoolPatternSize;
+    const auto imageBegin = reinterpret_cast<uintptr_t>(image.base);
+    const uintptr_t imageEnd = imageBegin + image.size;
+    for (const uint8_t* match = first; match <= lastStart; ++match) {
+        // Jump to the next candidate for the first byte; the rest is compared in full.
+        const auto* next = static_cast<const uint8_t*>(
+            std::memchr(match, entityPoolPattern[0], static_cast<size_t>(lastStart - match) + 1));
+        if (next == nullptr) break;
+        match = next;
+        if (!matchesAt(match)) continue;
+        int32_t displacement;
+        std::memcpy(&displacement, match + displacementAt, sizeof displacement);
+        const uintptr_t variable = reinterpret_cast<uintptr_t>(match) + instructionLength +
+                                   static_cast<uintptr_t>(static_cast<intptr_t>(displacement));
+        // A variable outside the image, or in pages that cannot be read, is no pool's.
+        if (variable < imageBegin || variable > imageEnd - sizeof(uint64_t)) continue;
+        if (!readableMemory(variable, sizeof(uint64_t))) continue;
+        return variable;
+    }
+    return 0;
+}
+
 }  // namespace
 
 VehicleFieldOffsets vehicleFieldOffsets(int gameVersion) {
@@ -112,21 +139,23 @@ VehicleFieldOffsets vehicleFieldOffsets(int gameVersion) {
 
 uintptr_t findEntityPool(platform::ImageRange image) {
     if (image.base == nullptr || image.size < static_cast<size_t>(entityPoolPatternSize)) return 0;
-    // The last start at which all 14 bytes still lie inside the image.
-    const uint8_t* const last = image.base + (image.size - entityPoolPatternSize);
-    for (const uint8_t* match = image.base; match <= last; ++match) {
-        // Jump to the next candidate for the first byte; the rest is compared in full.
-        const auto* next = static_cast<const uint8_t*>(
-            std::memchr(match, entityPoolPattern[0], static_cast<size_t>(last - match) + 1));
-        if (next == nullptr) break;
-        match = next;
-        if (!matchesAt(match)) continue;
-        int32_t displacement;
-        std::memcpy(&displacement, match + displacementAt, sizeof displacement);
-        return reinterpret_cast<uintptr_t>(match) + instructionLength +
-               static_cast<uintptr_t>(static_cast<intptr_t>(displacement));
+    // Only the image's readable pages are scanned: protected executables hold pages that
+    // cannot be read, or guard pages that a single read uses up. Readable runs that follow
+    // each other make one span, so a match may cross from one into the next.
+    const uint8_t* const end = image.base + image.size;
+    const uint8_t* at = image.base;
+    const uint8_t* span = nullptr;  // start of the readable span being gathered
+    while (at < end) {
+        const platform::MemoryRun run = platform::memoryRunAt(at, static_cast<size_t>(end - at));
+        if (run.bytes == 0) break;
+        if (run.readable && span == nullptr) span = at;
+        if (!run.readable && span != nullptr) {
+            if (const uintptr_t pool = findInSpan(span, at, image)) return pool;
+            span = nullptr;
+        }
+        at += run.bytes;
     }
-    return 0;
+    return span != nullptr ? findInSpan(span, at, image) : 0;
 }
 
 void locateEntityPool() {

@@ -50,7 +50,9 @@ struct VehicleFieldOffsets {
 VehicleFieldOffsets vehicleFieldOffsets(int gameVersion);
 
 // The entity-pool variable's address found in an image: the first match of the pattern
-// that lies wholly inside it, plus 7, plus the match's signed displacement; 0 without one.
+// that lies wholly inside its readable pages (committed, readable, no guard page) and
+// leads to a variable inside the image, in readable memory: the match's address plus 7
+// plus its signed displacement. 0 without one. Pages that cannot be read are not touched.
 uintptr_t findEntityPool(platform::ImageRange image);
 
 // Scans the game executable's image (platform::mainModuleImage) and sets

@@ -46,6 +46,8 @@ Policy shippedPolicy() {
         "GetPrivateProfileIntA",       // the INI files
         "GetPrivateProfileStringA",    //
         "WritePrivateProfileStringA",  //
+        "VirtualQuery",                // pages that can be read: the image scan, vehicle objects
+                                       // (the C runtime's pseudo-relocations use it as well)
         // The C runtime's DLL start-up (dllcrt2, libmingw32): start-up lock, thread-local
         // storage callbacks, pseudo-relocations.
         "Sleep",
@@ -56,7 +58,6 @@ Policy shippedPolicy() {
         "DeleteCriticalSection",
         "TlsGetValue",
         "VirtualProtect",
-        "VirtualQuery",
         // The statically linked GNU runtime: thread primitives behind the C++ library
         // (libgcc gthr-win32) and emulated thread-local storage (emutls).
         "TlsAlloc",
