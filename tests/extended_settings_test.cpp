@@ -81,6 +81,9 @@ TEST_F(ExtendedSettingsTest, ShippedFileHoldsEveryKeyAtItsDefault) {
     ASSERT_TRUE(in) << "data/Velquist/settingsExtended.ini";
     std::map<std::string, std::string> values;
     for (std::string line; std::getline(in, line);) {
+        // Shipped, like every INI file of the package, with CR LF line ends.
+        ASSERT_TRUE(!line.empty() && line.back() == '\r') << line;
+        line.pop_back();
         const size_t eq = line.find('=');
         if (line.empty() || line[0] == ';' || eq == std::string::npos) continue;
         EXPECT_TRUE(values.emplace(line.substr(0, eq), line.substr(eq + 1)).second) << line;

@@ -53,9 +53,14 @@ mkdir "$work/game"
 unzip -q "$zip" -d "$work/game"
 cmp "$work/game/Velquist.asi" "$winbuild/bin/Velquist.asi" || fail "the packaged Velquist.asi is not the build's"
 grep -q "Velquist $version" "$work/game/README.txt" || fail "README.txt does not name version $version"
-if tr -d '\r' <"$work/game/README.txt" | cmp -s - "$work/game/README.txt"; then
-  fail "README.txt does not have CR LF line ends"
-fi
+# Every text file the player gets ends every line with CR LF, as Windows editors expect.
+while IFS= read -r -d '' text; do
+  name=${text#"$work/game/"}
+  [ -s "$text" ] || fail "$name is empty"
+  if grep -q $'[^\r]$' "$text" || grep -q $'^$' "$text" || [ "$(tail -c 2 "$text" | od -An -tx1 | tr -d ' ')" != 0d0a ]; then
+    fail "$name has lines that do not end with CR LF"
+  fi
+done < <(find "$work/game" -type f \( -name '*.txt' -o -name '*.ini' \) -print0)
 # shellcheck source=both_sides.sh
 . "$(dirname "$0")/both_sides.sh"
 both_sides "$src/data/demo.scn" >"$work/demo.scn"
