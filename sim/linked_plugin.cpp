@@ -54,7 +54,7 @@ bool LinkedPlugin::load(const std::string& gameDir, std::string& /*error*/) {
 
 void LinkedPlugin::unload() {
     {
-        const PluginCode inPlugin;
+        const RunningCode inPlugin(RunningCode::plugin);
         velquist::libraryEntry(&moduleToken, velquist::reasonProcessDetach);
     }
     // The library is gone: its process-wide texts are released.

@@ -184,32 +184,27 @@ TEST_F(VehicleFieldReadTest, HandlesThatDoNotResolveReadZero) {
     EXPECT_EQ(readThrottle(handle), 0.0f);
 }
 
-TEST_F(VehicleFieldReadTest, SlotsAtOrPastTheSlotCountReadZero) {
+TEST_F(VehicleFieldReadTest, SlotsPastTheSlotCountAndStridesNoPoolHasReadZero) {
     CraftedPool pool;
     pool.install();
-    const int32_t last = pool.addObject(CraftedPool::slotCount - 1, 0x21);
-    pool.put<uint16_t>(CraftedPool::slotCount - 1, 0x7C2, 5);
-    EXPECT_EQ(readCurrentGear(last), 5);
-    pool.setSlotCount(CraftedPool::slotCount - 1);
-    EXPECT_EQ(readCurrentGear(last), 0);
+    const int last = CraftedPool::slotCount - 1;
+    const int32_t handle = pool.addObject(last, 0x21);
+    pool.put<uint16_t>(last, 0x7C2, 5);
+    EXPECT_EQ(readCurrentGear(handle), 5);
+    pool.setSlotCount(last);
+    EXPECT_EQ(readCurrentGear(handle), 0);
     // Slot 16 of a 16-slot pool: its generation byte and slot would lie past the arrays.
     pool.setSlotCount(CraftedPool::slotCount);
     EXPECT_EQ(readCurrentGear(CraftedPool::slotCount << 8 | 0x21), 0);
     EXPECT_EQ(readEngineRpm(0x7FFFFF << 8 | 0x21), 0.0f);
-}
-
-TEST_F(VehicleFieldReadTest, StridesNoPoolHasReadZero) {
-    CraftedPool pool;
-    pool.install();
-    const int32_t handle = pool.addObject(9, 0x40);
-    pool.put<uint16_t>(9, 0x7C2, 4);
-    // Before the slot array, past it, or no room for the object's address.
+    // Strides that lead before the slot array or past it, or leave no room for the
+    // object's address.
     for (int32_t stride : {-40, 0, 8, 15, 4097, INT32_MIN, INT32_MAX}) {
         pool.setStride(stride);
         EXPECT_EQ(readCurrentGear(handle), 0) << "stride " << stride;
     }
     pool.setStride(CraftedPool::stride);
-    EXPECT_EQ(readCurrentGear(handle), 4);
+    EXPECT_EQ(readCurrentGear(handle), 5);
 }
 
 TEST_F(VehicleFieldReadTest, PoolsAndObjectsInMemoryThatCannotBeReadReadZero) {

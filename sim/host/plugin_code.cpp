@@ -12,20 +12,12 @@ bool inPluginCode() {
     return pluginRunning;
 }
 
-PluginCode::PluginCode() : outer_(pluginRunning) {
-    pluginRunning = true;
+RunningCode::RunningCode(Side side) : outerWasPlugin_(pluginRunning) {
+    pluginRunning = side == plugin;
 }
 
-PluginCode::~PluginCode() {
-    pluginRunning = outer_;
-}
-
-HostCode::HostCode() : outer_(pluginRunning) {
-    pluginRunning = false;
-}
-
-HostCode::~HostCode() {
-    pluginRunning = outer_;
+RunningCode::~RunningCode() {
+    pluginRunning = outerWasPlugin_;
 }
 
 }  // namespace sim

@@ -9,28 +9,17 @@ namespace sim {
 // True while the plug-in's own code runs.
 bool inPluginCode();
 
-// The plug-in's code runs while this lives (the host hands it control).
-class PluginCode {
+// The plug-in's or the host's code runs while this lives; what ran before runs again after.
+class RunningCode {
   public:
-    PluginCode();
-    ~PluginCode();
-    PluginCode(const PluginCode&) = delete;
-    PluginCode& operator=(const PluginCode&) = delete;
+    enum Side { plugin, host };
+    explicit RunningCode(Side side);
+    ~RunningCode();
+    RunningCode(const RunningCode&) = delete;
+    RunningCode& operator=(const RunningCode&) = delete;
 
   private:
-    bool outer_;  // what ran before: restored at the end
-};
-
-// The host's code runs while this lives (the plug-in called a host function).
-class HostCode {
-  public:
-    HostCode();
-    ~HostCode();
-    HostCode(const HostCode&) = delete;
-    HostCode& operator=(const HostCode&) = delete;
-
-  private:
-    bool outer_;  // what ran before: restored at the end
+    bool outerWasPlugin_;  // what ran before: restored at the end
 };
 
 }  // namespace sim

@@ -72,7 +72,7 @@ void runFrame() {
     stepWorld(host.frameTime, host.gameVersion);
     if (host.coroutine && !host.coroutine->finished()) {
         {
-            const PluginCode inPlugin;
+            const RunningCode inPlugin(RunningCode::plugin);
             host.coroutine->resume();
         }
         // The plug-in's script never returns; a host would end it here.
@@ -103,7 +103,7 @@ void sendKey(uint32_t vk, bool down) {
         host.keyDown[vk] = down;
     }
     if (!host.keyboard) return;
-    const PluginCode inPlugin;
+    const RunningCode inPlugin(RunningCode::plugin);
     host.keyboard(vk, 1, 0, 0, 0, wasDown ? 1 : 0, down ? 0 : 1);
 }
 
@@ -151,7 +151,7 @@ using sim::event;
 using sim::host;
 
 void scriptRegister(ModuleHandle module, ScriptFunction script) {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
     event("register").field("what", "script");
     host.module = module;
@@ -160,7 +160,7 @@ void scriptRegister(ModuleHandle module, ScriptFunction script) {
 }
 
 void scriptUnregister(ModuleHandle /*module*/) {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
     event("unregister").field("what", "script");
     host.script = nullptr;
@@ -168,33 +168,33 @@ void scriptUnregister(ModuleHandle /*module*/) {
 }
 
 void keyboardHandlerRegister(KeyboardHandler handler) {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
     event("register").field("what", "keyboard");
     host.keyboard = handler;
 }
 
 void keyboardHandlerUnregister(KeyboardHandler handler) {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
     event("unregister").field("what", "keyboard");
     if (host.keyboard == handler) host.keyboard = nullptr;
 }
 
 void scriptWait(uint32_t /*ms*/) {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
     sim::Coroutine::yield();
 }
 
 int getGameVersion() {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
     return host.gameVersion;
 }
 
 int createTexture(const char* path) {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
     const std::string full = path ? path : "";
     const bool missing = !sim::fileExists(sim::hostPath(full));
@@ -213,7 +213,7 @@ int createTexture(const char* path) {
 void drawTexture(int id, int index, int level, int time, float sizeX, float sizeY, float centerX,
                  float centerY, float posX, float posY, float rotation, float screenHeightScale,
                  float r, float g, float b, float a) {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
     sim::DrawRecord d{id,   index, level, time,     sizeX,    sizeY,
                       centerX, centerY, posX, posY, rotation, screenHeightScale,
@@ -236,19 +236,19 @@ void drawTexture(int id, int index, int level, int time, float sizeX, float size
 }
 
 void nativeInit(uint64_t hash) {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
     host.nativeHash = hash;
     host.nativeArgs.clear();
 }
 
 void nativePush64(uint64_t value) {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     host.nativeArgs.push_back(value);
 }
 
 uint64_t* nativeCall() {
-    const sim::HostCode inHost;
+    const sim::RunningCode inHost(sim::RunningCode::host);
     std::memset(host.nativeResult, 0, sizeof host.nativeResult);
     if (host.traceNatives && host.trace.enabled()) {
         char hash[24];
