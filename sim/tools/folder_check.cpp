@@ -70,8 +70,8 @@ std::vector<FileRule> fileRules() {
             profile.sections.push_back({k.section, SectionKind::fixedKeys, {}});
         profile.sections.back().keys.push_back({k.key, k.defaultValue, k.minimum, k.maximum});
     }
-    for (int n = 1; n <= 3; ++n) {
-        profile.file = "settings" + std::to_string(n) + ".ini";
+    for (int32_t n = velquist::firstProfile; n <= velquist::lastProfile; ++n) {
+        profile.file = velquist::profileFileName(n);
         rules.push_back(profile);
     }
 
@@ -140,11 +140,6 @@ std::string imageProblem(const fs::path& file) {
 std::string slashes(std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
-}
-
-// Data-folder relative plug-in path (backslashes) to the report's form.
-std::string reportPath(const std::string& relative) {
-    return "Velquist/" + slashes(relative);
 }
 
 class FolderCheck {
