@@ -410,6 +410,10 @@ TEST_F(LayoutFolder, GaugesThatOverlapAreCountedInPixels) {
     planted_images::writeBox(data() / "Velocity" / "LinKmhFast.png", 1024, 1024, 512, 112, 812,
                              512);
     planted_images::writeBox(data() / "Fuel" / "ExtFuelCokeScale.png", 512, 512, 0, 256, 256, 512);
+    // Shadows and the damage glow are no gauge's face: they overlap nothing.
+    planted_images::writeBox(data() / "Shadow" / "ShadowMain.png", 64, 64, 0, 0, 64, 64);
+    planted_images::writeBox(data() / "Shadow" / "ShadowAbove.png", 64, 64, 0, 0, 64, 64);
+    planted_images::writeBox(data() / "Damage.png", 64, 64, 0, 0, 64, 64);
     sim::LayoutCheck check(game());
     const Screen screen = sim::commonScreens()[2];
     const sim::Overlaps o = check.overlaps(LayoutSetup{}, screen);
