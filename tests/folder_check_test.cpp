@@ -32,13 +32,15 @@ class GameCopy : public ::testing::Test {
         words.insert(words.end(), more.begin(), more.end());
         return tool_process::run(words);
     }
-    // The lines of a run's findings that stand at a place and hold a text.
-    std::vector<std::string> linesAt(const tool_process::Result& r, const std::string& place,
-                                     const std::string& text) const {
-        std::vector<std::string> out;
+    // The one line of a run's findings that stands at a place and holds a text ("" when
+    // there is not exactly one, which fails the test).
+    std::string lineAt(const tool_process::Result& r, const std::string& place,
+                       const std::string& text) const {
+        std::vector<std::string> found;
         for (const std::string& line : tool_process::lines(r.out))
-            if (where(line) == place && line.find(text) != std::string::npos) out.push_back(line);
-        return out;
+            if (where(line) == place && line.find(text) != std::string::npos) found.push_back(line);
+        EXPECT_EQ(found.size(), 1u) << place << ": " << text << "\n" << r.out;
+        return found.size() == 1 ? found[0] : "";
     }
     // A finding's "FILE:LINE" (or "FILE"), relative to the game folder.
     std::string where(const std::string& finding) const {
@@ -208,10 +210,9 @@ TEST_F(CheckCommandTest, MovedPlacementIsReportedAtItsLineWithThePlacementThatFi
           "ledsOffsetY=1000\n");  // in a [PLACEMENT] written again: never read
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1) << r.errors;
-    const std::vector<std::string> moved =
-        linesAt(r, "Velquist/settings1.ini:7",
-                "mainOffsetX=990 moves the cluster past the right edge at 16:9 (1920x1080):");
-    ASSERT_EQ(moved.size(), 1u) << r.out;
+    const std::string moved =
+        lineAt(r, "Velquist/settings1.ini:7",
+               "mainOffsetX=990 moves the cluster past the right edge at 16:9 (1920x1080):");
     // The car's faces in km/h, the furthest to the right: 514 - 0.09 x 1920 px of room.
     double furthest = 0;
     for (int variant = 0; variant < velquist::catalogue::dialVariantCount; ++variant) {
@@ -219,17 +220,16 @@ TEST_F(CheckCommandTest, MovedPlacementIsReportedAtItsLineWithThePlacementThatFi
             velquist::catalogue::dialFaceOf[velquist::kindCar][velquist::unitKmh][variant];
         std::string file = velquist::catalogue::velocityFaces[face].file;
         std::replace(file.begin(), file.end(), '\\', '/');
-        const planted_images::Box b = planted_images::inkBox(data() / file, sim::inkAlphaMin);
-        furthest = std::max(furthest, (static_cast<double>(b.x1) / b.width - 0.5) * 1024);
+        furthest = std::max(furthest, planted_images::unitsRight(
+                                          planted_images::inkBox(data() / file, sim::inkAlphaMin)));
     }
     const double byHand = (furthest - 514) * unitAt1920 + 0.09 * 1920;
-    const long long measured = numberAfter(moved[0], "the velocity dial by ");
-    EXPECT_TRUE(closeTo(measured, byHand)) << moved[0] << "\nby hand " << byHand;
+    const long long measured = numberAfter(moved, "the velocity dial by ");
+    EXPECT_TRUE(closeTo(measured, byHand)) << moved << "\nby hand " << byHand;
     // At the section's header: the nearest Main Offset X that brings the cluster back.
-    const std::vector<std::string> fixed = linesAt(
-        r, "Velquist/settings1.ini:6", "at 16:9 (1920x1080) the whole cluster is on screen with");
-    ASSERT_EQ(fixed.size(), 1u) << r.out;
-    const long long x = numberAfter(fixed[0], "mainOffsetX=");
+    const std::string fixed = lineAt(r, "Velquist/settings1.ini:6",
+                                     "at 16:9 (1920x1080) the whole cluster is on screen with");
+    const long long x = numberAfter(fixed, "mainOffsetX=");
     EXPECT_GT(x, 0);
     EXPECT_LT(x, 990);
     // The LED row of the second [PLACEMENT] is not read, so it moves nothing.
@@ -244,19 +244,16 @@ TEST_F(CheckCommandTest, LedRowMovedOffIsReportedAtItsKey) {
           "ledsOffsetY=1000\n");  // 4: 2000 units below the velocity gauge's centre
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1) << r.errors;
-    const std::vector<std::string> lines =
-        linesAt(r, "Velquist/settings1.ini:4",
-                "ledsOffsetY=1000 moves the cluster below the bottom edge at 16:9");
-    ASSERT_EQ(lines.size(), 1u) << r.out;
+    const std::string line =
+        lineAt(r, "Velquist/settings1.ini:4",
+               "ledsOffsetY=1000 moves the cluster below the bottom edge at 16:9");
     // LEDs 0.07 of a full-size image, lit or unlit, whichever reaches further down.
     double lowest = 0;
-    for (const char* file : {"Rpm/LedOn.png", "Rpm/LedOff.png"}) {
-        const planted_images::Box b = planted_images::inkBox(data() / file, sim::inkAlphaMin);
-        lowest = std::max(lowest, (static_cast<double>(b.y1) / b.height - 0.5) * 0.07 * 1024);
-    }
+    for (const char* file : {"Rpm/LedOn.png", "Rpm/LedOff.png"})
+        lowest = std::max(lowest, 0.07 * planted_images::unitsDown(planted_images::inkBox(
+                                             data() / file, sim::inkAlphaMin)));
     const double byHand = (2000 + lowest - 250) * unitAt1920;
-    EXPECT_TRUE(closeTo(numberAfter(lines[0], "the rpm LEDs by "), byHand)) << lines[0] << "\n"
-                                                                            << byHand;
+    EXPECT_TRUE(closeTo(numberAfter(line, "the rpm LEDs by "), byHand)) << line << "\n" << byHand;
 }
 
 TEST_F(CheckCommandTest, OverlappingGaugesAreReportedAtTheImageBesideTheVelocityGauge) {
@@ -288,9 +285,7 @@ TEST_F(CheckCommandTest, PlayersScreenIsCheckedAndWideScreensAreANote) {
     write("settings1.ini", "[PLACEMENT]\nmainOffsetX=990\n");
     tool_process::Result r = check({"--screen", "1680x1050"});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(linesAt(r, "Velquist/settings1.ini:2", "past the right edge at 1680x1050:").size(),
-              1u)
-        << r.out;
+    lineAt(r, "Velquist/settings1.ini:2", "past the right edge at 1680x1050:");
     // 32:9 is not what the default placement is made for: a note, unless it is named.
     EXPECT_EQ(r.out.find("32:9"), std::string::npos);
     EXPECT_NE(r.errors.find("note: at 32:9 (3840x1080)"), std::string::npos) << r.errors;
@@ -313,9 +308,7 @@ TEST_F(CheckCommandTest, ImageTooLargeToMeasureIsNamedAndLeftOut) {
     planted_images::writeBox(data() / "Damage.png", side, 2, 0, 0, side, 2);
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1);
-    const std::vector<std::string> lines =
-        linesAt(r, "Velquist/Damage.png", std::to_string(side) + " x 2 px is larger than");
-    EXPECT_EQ(lines.size(), 1u) << r.out;
+    lineAt(r, "Velquist/Damage.png", std::to_string(side) + " x 2 px is larger than");
 }
 
 }  // namespace

@@ -72,14 +72,6 @@ void expectPixels(int measured, double byHand, const std::string& what) {
         << what << ": measured " << measured << " px, by hand " << byHand;
 }
 
-// Units from the image's centre to the far side of its ink (a full-size image).
-double unitsBelowCentre(const Box& b) {
-    return (static_cast<double>(b.y1) / b.height - 0.5) * 1024;
-}
-double unitsRightOfCentre(const Box& b) {
-    return (static_cast<double>(b.x1) / b.width - 0.5) * 1024;
-}
-
 // [SECTION] Ink and masks
 
 TEST(ImageInk, TenPercentAlphaIsInkAndTheHullHoldsEveryInkCorner) {
@@ -345,9 +337,9 @@ TEST_F(LayoutFolder, LabelsAtTheCanvasEdgeRunOffByTheirPixels) {
             if (o.reportPath == "Velquist/Fuel/ExtFuelCoke.png") right = o.pixels[sim::edgeRight];
         }
         const double u = unitPixels(screen);
-        expectPixels(below, (unitsBelowCentre(label) - roomBelow(screen)) * u,
+        expectPixels(below, (planted_images::unitsDown(label) - roomBelow(screen)) * u,
                      sim::screenTitle(screen) + " unit label");
-        expectPixels(right, (381 + unitsRightOfCentre(fuel) - roomRight) * u,
+        expectPixels(right, (381 + planted_images::unitsRight(fuel) - roomRight) * u,
                      sim::screenTitle(screen) + " fuel label");
     }
 }
@@ -357,7 +349,7 @@ TEST_F(LayoutFolder, ALargerVelocityFaceRunsOffByItsPixels) {
     const Box before = planted_images::inkBox(face, sim::inkAlphaMin);
     ASSERT_GT(before.y1, before.y0);
     // Scaled so that its ink reaches 360 units below its centre, past every room.
-    planted_images::scaleAboutCentre(face, 360.0 / unitsBelowCentre(before));
+    planted_images::scaleAboutCentre(face, 360.0 / planted_images::unitsDown(before));
     const Box after = planted_images::inkBox(face, sim::inkAlphaMin);
     sim::LayoutCheck check(game());
     for (const Screen& screen : madeForScreens()) {
@@ -365,7 +357,8 @@ TEST_F(LayoutFolder, ALargerVelocityFaceRunsOffByItsPixels) {
         for (const sim::Overhang& o : check.offScreen(LayoutSetup{}, screen).images)
             if (o.reportPath == "Velquist/Velocity/LinKmhFast.png")
                 below = o.pixels[sim::edgeBottom];
-        expectPixels(below, (unitsBelowCentre(after) - roomBelow(screen)) * unitPixels(screen),
+        expectPixels(below,
+                     (planted_images::unitsDown(after) - roomBelow(screen)) * unitPixels(screen),
                      sim::screenTitle(screen));
     }
 }

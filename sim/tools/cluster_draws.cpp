@@ -216,6 +216,11 @@ bool contains(const int32_t (&ids)[N], int id) {
     return contains(ids, static_cast<int>(N), id);
 }
 
+// What tells two placements apart.
+std::array<double, 7> fields(const TexturePlacement& p) {
+    return {p.width, p.height, p.centerX, p.centerY, p.x, p.y, p.turns};
+}
+
 class Collector {
   public:
     Collector(const FolderImages& images, int width, int height, ClusterDrawing& out)
@@ -236,6 +241,19 @@ class Collector {
                 continue;
             const ImageRole role = roleOf(d.id);
             keep(role, gaugeOf(role, d), images_.fileOf[static_cast<size_t>(d.id)], *p);
+        }
+    }
+
+    // Each image's placements once.
+    void finish() {
+        for (DrawnImage& image : out_.images) {
+            std::vector<TexturePlacement>& kept = image.placements;
+            std::sort(kept.begin(), kept.end(),
+                      [](const auto& a, const auto& b) { return fields(a) < fields(b); });
+            kept.erase(
+                std::unique(kept.begin(), kept.end(),
+                            [](const auto& a, const auto& b) { return fields(a) == fields(b); }),
+                kept.end());
         }
     }
 
@@ -281,24 +299,6 @@ class Collector {
         // other repeats go when the drawing is done.
         std::vector<TexturePlacement>& kept = out_.images[at->second].placements;
         if (kept.empty() || fields(kept.back()) != fields(p)) kept.push_back(p);
-    }
-
-  public:
-    static std::array<double, 7> fields(const TexturePlacement& p) {
-        return {p.width, p.height, p.centerX, p.centerY, p.x, p.y, p.turns};
-    }
-
-    // Each image's placements once.
-    void finish() {
-        for (DrawnImage& image : out_.images) {
-            std::vector<TexturePlacement>& kept = image.placements;
-            std::sort(kept.begin(), kept.end(),
-                      [](const auto& a, const auto& b) { return fields(a) < fields(b); });
-            kept.erase(
-                std::unique(kept.begin(), kept.end(),
-                            [](const auto& a, const auto& b) { return fields(a) == fields(b); }),
-                kept.end());
-        }
     }
 
   private:

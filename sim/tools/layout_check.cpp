@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <limits>
 
 #include "settings/profile_keys.h"
@@ -134,12 +133,14 @@ Overlaps LayoutCheck::overlaps(const LayoutSetup& setup, const Screen& screen) {
     std::map<Gauge, std::vector<Member>> gauges;
     std::vector<Member> needles, readable;
     for (const DrawnImage& image : drawing.images) {
+        const bool readableRole =
+            image.role == ImageRole::unitLabel || image.role == ImageRole::brandLogo;
+        if (image.gauge == Gauge::none && !isNeedle(image.role) && !readableRole) continue;
         const ScreenMask& mask = maskOf(image);
         if (mask.empty()) continue;
         if (image.gauge != Gauge::none) gauges[image.gauge].push_back({&image, &mask});
         if (isNeedle(image.role)) needles.push_back({&image, &mask});
-        if (image.role == ImageRole::unitLabel || image.role == ImageRole::brandLogo)
-            readable.push_back({&image, &mask});
+        if (readableRole) readable.push_back({&image, &mask});
     }
     auto unionOf = [](const std::vector<Member>& members) {
         int l = std::numeric_limits<int>::max(), t = l, r = std::numeric_limits<int>::min(), b = r;

@@ -215,7 +215,7 @@ class LayoutReporter {
         active_ = velquist::profile;
         file_ = velquist::profileFileName(velquist::general.actSetting);
         setups_ = profileSetups(active_);
-        if (setups_.empty()) return {};
+        if (setups_.empty()) return reportTooLarge();
         // The common screens, a player's own screen counting in full.
         std::vector<std::pair<Screen, bool>> screens;
         for (const Screen& s : commonScreens())
@@ -231,11 +231,16 @@ class LayoutReporter {
         }
         for (const auto& [screen, counts] : screens)
             reportScreen(screen, counts);
-        // Overlaps are the same at every screen of one width; a player's own screen, or 16:9.
-        Screen overlapScreen = ownScreens.empty() ? Screen{} : ownScreens.front();
-        for (const Screen& s : commonScreens())
-            if (ownScreens.empty() && s.name == "16:9") overlapScreen = s;
-        reportOverlaps(overlapScreen);
+        // In pixels the cluster scales with the screen's width alone, so overlaps are counted
+        // once: at the player's own screen, or at 16:9.
+        const auto fullHd = std::find_if(commonScreens().begin(), commonScreens().end(),
+                                         [](const Screen& s) { return s.name == "16:9"; });
+        reportOverlaps(ownScreens.empty() ? *fullHd : ownScreens.front());
+        return reportTooLarge();
+    }
+
+  private:
+    LayoutReport reportTooLarge() {
         for (const auto& [file, size] : check_.tooLarge())
             add(file, 0,
                 size + " px is larger than the layout check reads (" + std::to_string(inkSideMax) +
@@ -243,7 +248,6 @@ class LayoutReporter {
         return std::move(report_);
     }
 
-  private:
     void add(const std::string& file, int line, const std::string& what) {
         report_.findings.push_back({file, line, what});
     }

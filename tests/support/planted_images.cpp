@@ -57,4 +57,12 @@ Box inkBox(const std::filesystem::path& file, int minimumAlpha) {
     return b;
 }
 
+double unitsRight(const Box& b) {
+    return (static_cast<double>(b.x1) / b.width - 0.5) * 1024;
+}
+
+double unitsDown(const Box& b) {
+    return (static_cast<double>(b.y1) / b.height - 0.5) * 1024;
+}
+
 }  // namespace planted_images

@@ -22,4 +22,9 @@ void scaleAboutCentre(const std::filesystem::path& file, double factor);
 // The box of the pixels with at least minimumAlpha.
 Box inkBox(const std::filesystem::path& file, int minimumAlpha);
 
+// How far a box reaches from its image's centre to the right and down, in 1/1024 of the
+// image's side.
+double unitsRight(const Box& b);
+double unitsDown(const Box& b);
+
 }  // namespace planted_images
