@@ -195,24 +195,20 @@ bool closeTo(long long measured, double byHand) {
            measured == static_cast<long long>(std::ceil(byHand + 0.25));
 }
 
-TEST_F(CheckCommandTest, MovedPlacementIsReportedAtItsLineWithThePlacementThatFits) {
+TEST_F(CheckCommandTest, PlacementKeysThatMoveTheClusterOffAreReportedAtTheirLines) {
     write("settings1.ini",
           "[TOGGLEHUD]\n"
           "isEnabledInBic=0\n"
           "isEnabledInBoa=0\n"
           "isEnabledInPla=0\n"
           "isEnabledInTra=0\n"
-          "[PLACEMENT]\n"      // 6
-          "mainOffsetX=990\n"  // 7: 90 per mille of 1920 further right
           "[FEATURES]\n"
           "rpm=2\n"
-          "[PLACEMENT]\n"
-          "ledsOffsetY=1000\n");  // in a [PLACEMENT] written again: never read
+          "[PLACEMENT]\n"         // 8
+          "mainOffsetX=990\n"     // 9: 90 per mille of 1920 further right
+          "ledsOffsetY=1000\n");  // 10: the LEDs 2000 units below the velocity gauge's centre
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1) << r.errors;
-    const std::string moved =
-        lineAt(r, "Velquist/settings1.ini:7",
-               "mainOffsetX=990 moves the cluster past the right edge at 16:9 (1920x1080):");
     // The car's faces in km/h, the furthest to the right: 514 - 0.09 x 1920 px of room.
     double furthest = 0;
     for (int variant = 0; variant < velquist::catalogue::dialVariantCount; ++variant) {
@@ -223,37 +219,29 @@ TEST_F(CheckCommandTest, MovedPlacementIsReportedAtItsLineWithThePlacementThatFi
         furthest = std::max(furthest, planted_images::unitsRight(
                                           planted_images::inkBox(data() / file, sim::inkAlphaMin)));
     }
-    const double byHand = (furthest - 514) * unitAt1920 + 0.09 * 1920;
-    const long long measured = numberAfter(moved, "the velocity dial by ");
-    EXPECT_TRUE(closeTo(measured, byHand)) << moved << "\nby hand " << byHand;
-    // At the section's header: the nearest Main Offset X that brings the cluster back.
-    const std::string fixed = lineAt(r, "Velquist/settings1.ini:6",
-                                     "at 16:9 (1920x1080) the whole cluster is on screen with");
-    const long long x = numberAfter(fixed, "mainOffsetX=");
-    EXPECT_GT(x, 0);
-    EXPECT_LT(x, 990);
-    // The LED row of the second [PLACEMENT] is not read, so it moves nothing.
-    EXPECT_EQ(r.out.find("ledsOffsetY"), std::string::npos) << r.out;
-}
-
-TEST_F(CheckCommandTest, LedRowMovedOffIsReportedAtItsKey) {
-    write("settings1.ini",
-          "[FEATURES]\n"
-          "rpm=2\n"
-          "[PLACEMENT]\n"
-          "ledsOffsetY=1000\n");  // 4: 2000 units below the velocity gauge's centre
-    const tool_process::Result r = check();
-    EXPECT_EQ(r.exitCode, 1) << r.errors;
-    const std::string line =
-        lineAt(r, "Velquist/settings1.ini:4",
-               "ledsOffsetY=1000 moves the cluster below the bottom edge at 16:9");
+    const std::string right =
+        lineAt(r, "Velquist/settings1.ini:9",
+               "mainOffsetX=990 moves the cluster past the right edge at 16:9 (1920x1080):");
+    const double dialByHand = (furthest - 514) * unitAt1920 + 0.09 * 1920;
+    EXPECT_TRUE(closeTo(numberAfter(right, "the velocity dial by "), dialByHand))
+        << right << "\nby hand " << dialByHand;
     // LEDs 0.07 of a full-size image, lit or unlit, whichever reaches further down.
     double lowest = 0;
     for (const char* file : {"Rpm/LedOn.png", "Rpm/LedOff.png"})
         lowest = std::max(lowest, 0.07 * planted_images::unitsDown(planted_images::inkBox(
                                              data() / file, sim::inkAlphaMin)));
-    const double byHand = (2000 + lowest - 250) * unitAt1920;
-    EXPECT_TRUE(closeTo(numberAfter(line, "the rpm LEDs by "), byHand)) << line << "\n" << byHand;
+    const std::string below =
+        lineAt(r, "Velquist/settings1.ini:10",
+               "ledsOffsetY=1000 moves the cluster below the bottom edge at 16:9 (1920x1080):");
+    const double ledsByHand = (2000 + lowest - 250) * unitAt1920;
+    EXPECT_TRUE(closeTo(numberAfter(below, "the rpm LEDs by "), ledsByHand))
+        << below << "\nby hand " << ledsByHand;
+    // At the section's header: the nearest Main Offset X that brings the cluster back.
+    const std::string fixed = lineAt(r, "Velquist/settings1.ini:8",
+                                     "at 16:9 (1920x1080) the whole cluster is on screen with");
+    const long long x = numberAfter(fixed, "mainOffsetX=");
+    EXPECT_GT(x, 0);
+    EXPECT_LT(x, 990);
 }
 
 TEST_F(CheckCommandTest, OverlappingGaugesAreReportedAtTheImageBesideTheVelocityGauge) {
