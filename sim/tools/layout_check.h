@@ -32,9 +32,9 @@ constexpr double edgeTolerance = 1e-3;
 int pixelsBeyond(double beyond);
 
 struct Overhang {
-    ImageRole role = ImageRole::velocityDial;
-    std::string hostPath;
-    std::string reportPath;      // "Velquist/Velocity/LinKmhFast.png"
+    ImageRole role = ImageRole::velocityDial;  // what the image shows
+    std::string hostPath;                      // the image file
+    std::string reportPath;                    // "Velquist/Velocity/LinKmhFast.png"
     int pixels[edgeCount] = {};  // px of its furthest ink beyond each edge, 0 when within
 };
 
@@ -43,13 +43,13 @@ struct Overhang {
 // shape around that centre scales with the side of a full-size image, so one reach tells
 // the cluster's extent at every HUD Size and Main Offset.
 struct ClusterReach {
-    double edge[edgeCount] = {};
+    double edge[edgeCount] = {};          // sides of a full-size image, by Edge; 0 until measured
     void add(const ClusterReach& other);  // the larger reach of the two at each edge
 };
 
 struct OffScreen {
     std::vector<Overhang> images;  // the images with ink beyond an edge, in drawing order
-    ClusterReach reach;
+    ClusterReach reach;            // of every image drawn, on the screen or not
     bool onScreen() const { return images.empty(); }
 };
 
@@ -63,15 +63,15 @@ struct GaugeOverlap {
 };
 
 struct NeedleCrossing {
-    ImageRole role = ImageRole::unitLabel;  // the unit label or the brand logo
-    std::string reportPath;                 // its image
-    ImageRole needle = ImageRole::velocityNeedle;
+    ImageRole role = ImageRole::unitLabel;         // the unit label or the brand logo
+    std::string reportPath;                        // its image
+    ImageRole needle = ImageRole::velocityNeedle;  // the needle that sweeps over it
     long long pixels = 0;  // screen pixels of the image the needle's sweep covers
 };
 
 struct Overlaps {
-    std::vector<GaugeOverlap> gauges;
-    std::vector<NeedleCrossing> needles;
+    std::vector<GaugeOverlap> gauges;     // each pair of gauges that overlap, once
+    std::vector<NeedleCrossing> needles;  // each label or logo image a needle sweeps over
     bool none() const { return gauges.empty() && needles.empty(); }
 };
 
