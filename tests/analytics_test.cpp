@@ -11,12 +11,13 @@ namespace {
 
 std::string joined(const std::array<std::array<char, 2>, 7>& cells) {
     std::string out;
-    for (const auto& c : cells) out += std::string(c.data()) + "|";
+    for (const auto& c : cells)
+        out += std::string(c.data()) + "|";
     return out;
 }
 
 class AccelerationRunTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { acceleration = AccelerationTest{}; }
     // Feeds speeds (display units, before the 0.2 offset) one step apart of 100 ms.
     bool feed(std::initializer_list<float> speeds) {

@@ -20,11 +20,15 @@ namespace {
 constexpr uint32_t vkF10 = 121;
 constexpr uint64_t disableControlHash = 0xFE99B66D079CF6BC;
 
-void press(uint32_t key) { onKeyboardEvent(key, 1, 0, 0, 0, 0, 0); }
-void release(uint32_t key) { onKeyboardEvent(key, 1, 0, 0, 0, 1, 1); }
+void press(uint32_t key) {
+    onKeyboardEvent(key, 1, 0, 0, 0, 0, 0);
+}
+void release(uint32_t key) {
+    onKeyboardEvent(key, 1, 0, 0, 0, 1, 1);
+}
 
 class Core : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing_host::reset(); }
 };
 
@@ -101,8 +105,7 @@ TEST_F(KeyStateTableTest, KeyStaysHeldAcrossTheWrapOfTheTickCount) {
 
 TEST_F(LibraryEntryTest, AttachRegistersScriptThenKeyboard) {
     EXPECT_TRUE(libraryEntry(&host, reasonProcessAttach));
-    EXPECT_EQ(host.calls,
-              (std::vector<std::string>{"scriptRegister", "keyboardHandlerRegister"}));
+    EXPECT_EQ(host.calls, (std::vector<std::string>{"scriptRegister", "keyboardHandlerRegister"}));
     EXPECT_EQ(pluginModule, &host);
 }
 
@@ -144,7 +147,8 @@ TEST_F(FrameStepTest, RefreshOnFirstFrame12msOrMoreAfterThePrevious) {
 
 TEST_F(FrameStepTest, FramesLongerThanTheIntervalRefreshEveryFrame) {
     host.frameTime = 13;
-    for (int i = 0; i < 10; ++i) frameStep();
+    for (int i = 0; i < 10; ++i)
+        frameStep();
     EXPECT_EQ(schedule.refreshCount, 10u);
     EXPECT_EQ(schedule.refreshElapsed, 13);
 }
@@ -152,10 +156,11 @@ TEST_F(FrameStepTest, FramesLongerThanTheIntervalRefreshEveryFrame) {
 TEST_F(FrameStepTest, LongerIntervalSpacesTheRefreshes) {
     general.refreshInterval = 50;
     host.frameTime = 16;
-    frameStep();                                  // 100000: refresh
-    for (int i = 0; i < 3; ++i) frameStep();      // 100016, 100032, 100048: none
+    frameStep();  // 100000: refresh
+    for (int i = 0; i < 3; ++i)
+        frameStep();  // 100016, 100032, 100048: none
     EXPECT_EQ(schedule.refreshCount, 1u);
-    frameStep();                                  // 100064: refresh
+    frameStep();  // 100064: refresh
     EXPECT_EQ(schedule.refreshCount, 2u);
     EXPECT_EQ(schedule.refreshElapsed, 64);
 }
@@ -186,7 +191,8 @@ TEST_F(FrameStepTest, FirstRefreshLateInTheTickCountHasTheLongestElapsedNotANega
 
 TEST_F(FrameStepTest, ModDisabledMeansNoRefresh) {
     schedule.modEnabled = 0;
-    for (int i = 0; i < 5; ++i) frameStep();
+    for (int i = 0; i < 5; ++i)
+        frameStep();
     EXPECT_EQ(schedule.refreshCount, 0u);
     EXPECT_EQ(host.frames, 5);
 }
@@ -195,8 +201,8 @@ TEST_F(FrameStepTest, OpenMenuDisablesTheEighteenControlsInOrder) {
     schedule.menuOpen = true;
     schedule.modEnabled = 0;  // controls are disabled whether or not the HUD runs
     frameStep();
-    const std::vector<uint64_t> expected = {21,  114, 73,  199, 24, 257, 263, 264, 140,
-                                            141, 142, 80,  27,  85, 119, 19,  74,  48};
+    const std::vector<uint64_t> expected = {21,  114, 73, 199, 24, 257, 263, 264, 140,
+                                            141, 142, 80, 27,  85, 119, 19,  74,  48};
     ASSERT_EQ(host.natives.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(host.natives[i].hash, disableControlHash);
@@ -214,7 +220,8 @@ TEST_F(MainLoopTest, PassWithoutTheMenuKeyRunsOneFrame) {
 
 size_t disabledControls() {
     size_t n = 0;
-    for (const auto& call : host.natives) n += call.hash == disableControlHash;
+    for (const auto& call : host.natives)
+        n += call.hash == disableControlHash;
     return n;
 }
 

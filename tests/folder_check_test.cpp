@@ -1,14 +1,20 @@
 // The folder check, run as velquist-sim check on game folders: the shipped data folder
 // is clean, and a copy with one fault of each kind gets each fault reported once, on its
-// line, with exit status 1.
+// line, with exit status 1; the layout lines stand at the setting that moved the cluster
+// off the screen, or at the image, with their pixels; --screen adds a player's screen.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <string>
 #include <vector>
 
+#include "hud/texture_catalogue.h"
+#include "support/planted_images.h"
 #include "support/temp_files.h"
 #include "support/tool_process.h"
+#include "tools/image_ink.h"
 
 namespace fs = std::filesystem;
 
@@ -21,8 +27,20 @@ class GameCopy : public ::testing::Test {
     void write(const std::string& name, const std::string& text) const {
         temp_files::writeFile(data() / name, text);
     }
-    tool_process::Result check() const {
-        return tool_process::run({"check", "--game", folder.path().string()});
+    tool_process::Result check(std::vector<std::string> more = {}) const {
+        std::vector<std::string> words = {"check", "--game", folder.path().string()};
+        words.insert(words.end(), more.begin(), more.end());
+        return tool_process::run(words);
+    }
+    // The one line of a run's findings that stands at a place and holds a text ("" when
+    // there is not exactly one, which fails the test).
+    std::string lineAt(const tool_process::Result& r, const std::string& place,
+                       const std::string& text) const {
+        std::vector<std::string> found;
+        for (const std::string& line : tool_process::lines(r.out))
+            if (where(line) == place && line.find(text) != std::string::npos) found.push_back(line);
+        EXPECT_EQ(found.size(), 1u) << place << ": " << text << "\n" << r.out;
+        return found.size() == 1 ? found[0] : "";
     }
     // A finding's "FILE:LINE" (or "FILE"), relative to the game folder.
     std::string where(const std::string& finding) const {
@@ -55,9 +73,9 @@ TEST_F(CheckCommandTest, EveryKindOfFaultIsReportedOnceOnItsLine) {
     write("settings2.ini",
           "hudSize=100\n"  // 1: before any section
           "[PLACEMENT]\r\n"
-          "hudSize 120\r\n"      // 3: no "="
-          "mainOffsetX=1.5\r\n"  // 4: a fraction
-          "mainOffsetY=\r\n"     // 5: no value
+          "hudSize 120\r\n"        // 3: no "="
+          "mainOffsetX=900.5\r\n"  // 4: a fraction (the cluster stays where it was)
+          "mainOffsetY=\r\n"       // 5: no value
           "; a comment\r\n"
           "\r\n"
           "ledsOffsetX=-1000 ; the far left\r\n");
@@ -100,7 +118,7 @@ TEST_F(CheckCommandTest, EveryKindOfFaultIsReportedOnceOnItsLine) {
         {"Velquist/settingsGeneral.ini:7", "unknown section [SOUND]"},
         {"Velquist/settings2.ini:1", "before the first [section]"},
         {"Velquist/settings2.ini:3", "without \"=\" is ignored: hudSize 120"},
-        {"Velquist/settings2.ini:4", "mainOffsetX=1.5 reads as 1"},
+        {"Velquist/settings2.ini:4", "mainOffsetX=900.5 reads as 900"},
         {"Velquist/settings2.ini:5", "mainOffsetY has no value; the default 920"},
         {"Velquist/settingsExtended.ini:2", "led1R=256 is outside 0..255; the default 0"},
         {"Velquist/settingsExtended.ini:3", "picCarSlowMph: calibration speeds out of order"},
@@ -157,6 +175,128 @@ TEST_F(CheckCommandTest, MissingFoldersAndBadWords) {
     r = tool_process::run({"check", "--frobnicate"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.errors.find("usage"), std::string::npos);
+}
+
+// A number written after a text in a line, or -1.
+long long numberAfter(const std::string& line, const std::string& text) {
+    const size_t at = line.find(text);
+    return at == std::string::npos ? -1 : std::atoll(line.c_str() + at + text.size());
+}
+
+// Units (1/1024 of a full-size image's side, 0.2 x 0.81 of the screen width at HUD Size 90)
+// to pixels at 1920 wide; the velocity gauge's centre has 514 units of room to its right
+// and 250 below it at 16:9.
+constexpr double unitAt1920 = 0.2 * 0.81 * 1920 / 1024;
+
+// Whole pixels of an overhang worked out by hand from rounded rooms: either side of it
+// when it lands near a whole pixel.
+bool closeTo(long long measured, double byHand) {
+    return measured == static_cast<long long>(std::ceil(byHand - 0.25)) ||
+           measured == static_cast<long long>(std::ceil(byHand + 0.25));
+}
+
+TEST_F(CheckCommandTest, PlacementKeysThatMoveTheClusterOffAreReportedAtTheirLines) {
+    write("settings1.ini",
+          "[TOGGLEHUD]\n"
+          "isEnabledInBic=0\n"
+          "isEnabledInBoa=0\n"
+          "isEnabledInPla=0\n"
+          "isEnabledInTra=0\n"
+          "[FEATURES]\n"
+          "rpm=2\n"
+          "[PLACEMENT]\n"         // 8
+          "mainOffsetX=990\n"     // 9: 90 per mille of 1920 further right
+          "ledsOffsetY=1000\n");  // 10: the LEDs 2000 units below the velocity gauge's centre
+    const tool_process::Result r = check();
+    EXPECT_EQ(r.exitCode, 1) << r.errors;
+    // The car's faces in km/h, the furthest to the right: 514 - 0.09 x 1920 px of room.
+    double furthest = 0;
+    for (int variant = 0; variant < velquist::catalogue::dialVariantCount; ++variant) {
+        const int face =
+            velquist::catalogue::dialFaceOf[velquist::kindCar][velquist::unitKmh][variant];
+        std::string file = velquist::catalogue::velocityFaces[face].file;
+        std::replace(file.begin(), file.end(), '\\', '/');
+        furthest = std::max(furthest, planted_images::unitsRight(
+                                          planted_images::inkBox(data() / file, sim::inkAlphaMin)));
+    }
+    const std::string right =
+        lineAt(r, "Velquist/settings1.ini:9",
+               "mainOffsetX=990 moves the cluster past the right edge at 16:9 (1920x1080):");
+    const double dialByHand = (furthest - 514) * unitAt1920 + 0.09 * 1920;
+    EXPECT_TRUE(closeTo(numberAfter(right, "the velocity dial by "), dialByHand))
+        << right << "\nby hand " << dialByHand;
+    // LEDs 0.07 of a full-size image, lit or unlit, whichever reaches further down.
+    double lowest = 0;
+    for (const char* file : {"Rpm/LedOn.png", "Rpm/LedOff.png"})
+        lowest = std::max(lowest, 0.07 * planted_images::unitsDown(planted_images::inkBox(
+                                             data() / file, sim::inkAlphaMin)));
+    const std::string below =
+        lineAt(r, "Velquist/settings1.ini:10",
+               "ledsOffsetY=1000 moves the cluster below the bottom edge at 16:9 (1920x1080):");
+    const double ledsByHand = (2000 + lowest - 250) * unitAt1920;
+    EXPECT_TRUE(closeTo(numberAfter(below, "the rpm LEDs by "), ledsByHand))
+        << below << "\nby hand " << ledsByHand;
+    // At the section's header: the nearest Main Offset X that brings the cluster back.
+    const std::string fixed = lineAt(r, "Velquist/settings1.ini:8",
+                                     "at 16:9 (1920x1080) the whole cluster is on screen with");
+    const long long x = numberAfter(fixed, "mainOffsetX=");
+    EXPECT_GT(x, 0);
+    EXPECT_LT(x, 990);
+}
+
+TEST_F(CheckCommandTest, OverlappingGaugesAreReportedAtTheImageBesideTheVelocityGauge) {
+    for (const auto& entry : fs::recursive_directory_iterator(data()))
+        if (entry.path().extension() == ".png")
+            planted_images::writeBox(entry.path(), 1, 1, 0, 0, 0, 0);
+    // 300 units right and 400 up of the velocity face; the fuel scale's lower-left quarter
+    // reaches over it from the fuel gauge at (+381, -496).
+    planted_images::writeBox(data() / "Velocity" / "LinKmhFast.png", 1024, 1024, 512, 112, 812,
+                             512);
+    planted_images::writeBox(data() / "Fuel" / "ExtFuelCokeScale.png", 512, 512, 0, 256, 256, 512);
+    const tool_process::Result r = check();
+    EXPECT_EQ(r.exitCode, 1) << r.errors;
+    const std::vector<std::string> all = tool_process::lines(r.out);
+    ASSERT_EQ(all.size(), 1u) << r.out;
+    EXPECT_EQ(where(all[0]), "Velquist/Fuel/ExtFuelCokeScale.png");
+    EXPECT_NE(all[0].find("the fuel gauge overlaps the velocity gauge by "), std::string::npos);
+    EXPECT_NE(
+        all[0].find("the fuel gauge's scale meets the velocity dial (Velocity/LinKmhFast.png"),
+        std::string::npos)
+        << all[0];
+    const double w = 300 * unitAt1920, h = 400 * unitAt1920;
+    const long long pixels = numberAfter(all[0], "velocity gauge by ");
+    EXPECT_GE(pixels, static_cast<long long>((w - 1) * (h - 1))) << all[0];
+    EXPECT_LE(pixels, static_cast<long long>((w + 1) * (h + 1))) << all[0];
+}
+
+TEST_F(CheckCommandTest, PlayersScreenIsCheckedAndWideScreensAreANote) {
+    write("settings1.ini", "[PLACEMENT]\nmainOffsetX=990\n");
+    tool_process::Result r = check({"--screen", "1680x1050"});
+    EXPECT_EQ(r.exitCode, 1);
+    lineAt(r, "Velquist/settings1.ini:2", "past the right edge at 1680x1050:");
+    // 32:9 is not what the default placement is made for: a note, unless it is named.
+    EXPECT_EQ(r.out.find("32:9"), std::string::npos);
+    EXPECT_NE(r.errors.find("note: at 32:9 (3840x1080)"), std::string::npos) << r.errors;
+    EXPECT_NE(r.errors.find("a 32:9 player sets mainOffset"), std::string::npos) << r.errors;
+    r = check({"--screen", "3840x1080"});
+    EXPECT_NE(r.out.find("at 32:9 (3840x1080)"), std::string::npos) << r.out;
+    EXPECT_EQ(r.errors.find("note:"), std::string::npos) << r.errors;
+
+    for (const char* bad : {"100x100", "1920by1080", "1920x", "8000x1080"}) {
+        r = check({"--screen", bad});
+        EXPECT_EQ(r.exitCode, 2) << bad;
+        EXPECT_NE(r.errors.find("--screen takes WxH"), std::string::npos) << r.errors;
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_EQ(check({"--screen"}).exitCode, 2);
+}
+
+TEST_F(CheckCommandTest, ImageTooLargeToMeasureIsNamedAndLeftOut) {
+    const int side = sim::inkSideMax + 1;
+    planted_images::writeBox(data() / "Damage.png", side, 2, 0, 0, side, 2);
+    const tool_process::Result r = check();
+    EXPECT_EQ(r.exitCode, 1);
+    lineAt(r, "Velquist/Damage.png", std::to_string(side) + " x 2 px is larger than");
 }
 
 }  // namespace

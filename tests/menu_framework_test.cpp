@@ -40,12 +40,16 @@ std::vector<NativeRecord> calls(uint64_t hash) {
     return out;
 }
 
-int sounds() { return static_cast<int>(calls(playSound).size()); }
+int sounds() {
+    return static_cast<int>(calls(playSound).size());
+}
 
-void hold(uint32_t key) { onKeyboardEvent(key, 1, 0, 0, 0, 0, 0); }
+void hold(uint32_t key) {
+    onKeyboardEvent(key, 1, 0, 0, 0, 0, 0);
+}
 
 class Menu : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing_host::reset(); }
 };
 
@@ -83,7 +87,8 @@ TEST_F(FormatValueTest, WordsForEachKind) {
 }
 
 TEST_F(FormatValueTest, ValuesWithoutAWordShowSpecial) {
-    for (int32_t v : {-1, 2}) EXPECT_EQ(formatValue(ItemKind::boolean, &v), "SPECIAL");
+    for (int32_t v : {-1, 2})
+        EXPECT_EQ(formatValue(ItemKind::boolean, &v), "SPECIAL");
     int32_t v = 4;
     EXPECT_EQ(formatValue(ItemKind::unit, &v), "SPECIAL");
     v = 3;
@@ -187,7 +192,7 @@ TEST_F(MenuInputTest, NavigationWrapsAtBothEnds) {
     int32_t selection = 0, wait = 7;
     navigateList(selection, 8, wait);
     EXPECT_EQ(wait, 7);  // nothing held: untouched
-    hold(0x68);           // up
+    hold(0x68);          // up
     navigateList(selection, 8, wait);
     EXPECT_EQ(selection, 7);
     EXPECT_EQ(wait, 150);
@@ -256,13 +261,15 @@ TEST_F(HelpTextsTest, BlocksHoldTheirLinesAndTheRestIsEmpty) {
     // "Menu Key": ten rows, only the first two carry text.
     EXPECT_EQ(texts.helpLines[50], "Choose the F-Key for opening the mod menu to avoid");
     EXPECT_EQ(texts.helpLines[51], "conflicts with other mods.");
-    for (int line = 2; line < 10; ++line) EXPECT_EQ(texts.helpLines[50 + line], "");
+    for (int line = 2; line < 10; ++line)
+        EXPECT_EQ(texts.helpLines[50 + line], "");
     EXPECT_EQ(texts.helpLines[49], "menu, take a look at the .ini files  to access them.");
     for (int line = 0; line < 10; ++line) {
         EXPECT_EQ(texts.helpLines[line], "");        // block 0
         EXPECT_EQ(texts.helpLines[180 + line], "");  // block 18
     }
-    for (const std::string& line : texts.helpLines) EXPECT_LE(line.size(), 64u);
+    for (const std::string& line : texts.helpLines)
+        EXPECT_LE(line.size(), 64u);
     EXPECT_EQ(texts.helpLines[285], "motorcycles.");
 }
 

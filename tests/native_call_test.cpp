@@ -12,7 +12,7 @@ using testing_host::host;
 namespace {
 
 class NativeCallTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { testing_host::reset(); }
     const std::vector<uint64_t>& args() const { return host.natives.back().args; }
 };

@@ -56,9 +56,7 @@ class Render : public ::testing::Test {
         white = texture(writeTexture(folder, "white.png", 64, false));
         needle = texture(writeTexture(folder, "needle.png", 100, true));
     }
-    int texture(const std::string& path) {
-        return sim::addTexture({path, path, false});
-    }
+    int texture(const std::string& path) { return sim::addTexture({path, path, false}); }
     // Draws a texture as the HUD does: square at the true aspect ratio, centred pivot.
     void draw(int id, int index, int level, float size, float x, float y, float rot = 0,
               float r = 1, float g = 1, float b = 1, float a = 1, int time = 150) {

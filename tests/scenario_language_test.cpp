@@ -78,9 +78,9 @@ TEST(ScenarioReader, RepeatFaults) {
               "s.scn:2: vehicle inside repeat: define vehicles before it");
     EXPECT_EQ(parseError("repeat 1000\nrepeat 1001\nrun 1\ndone\ndone\n"),
               "s.scn:1: repeat makes too many commands");
-    EXPECT_EQ(parseError("run 1\nrepeat 70000\nfile a.ini\n" + std::string(1000, 'x') +
-                         "\nend\ndone\n"),
-              "s.scn:2: repeat makes too many commands");
+    EXPECT_EQ(
+        parseError("run 1\nrepeat 70000\nfile a.ini\n" + std::string(1000, 'x') + "\nend\ndone\n"),
+        "s.scn:2: repeat makes too many commands");
 }
 
 TEST(ScenarioReader, MarksMemoryAndDiskStates) {

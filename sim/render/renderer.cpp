@@ -5,14 +5,11 @@
 #include <cstring>
 
 #include "render/backdrop.h"
+#include "render/texture_placement.h"
 
 namespace sim {
 
 namespace {
-
-constexpr double pi = 3.14159265358979323846;
-// Largest side of a drawn texture, in screen sizes: anything larger is a broken value.
-constexpr double largestTexture = 8.0;
 
 double clamp01(double v) {
     return v > 0 ? (v < 1 ? v : 1) : 0;
@@ -138,32 +135,19 @@ void Renderer::drawTextures(cairo_t* cr) {
 void Renderer::drawTexture(cairo_t* cr, const DrawRecord& d) {
     const TextureEntry* texture = findTexture(d.id);
     if (!texture) return;
-    const double alpha = clamp01(d.a);
-    if (alpha <= 0) return;
-    if (!finite({d.sizeX, d.sizeY, d.aspect, d.centerX, d.centerY, d.posX, d.posY, d.rotation}))
-        return;
-    const double sw = cairo_image_surface_get_width(frame_);
-    const double sh = cairo_image_surface_get_height(frame_);
-    // Equal x and y sizes at the screen's true aspect ratio give a square.
-    const double width = d.sizeX * sw;
-    const double height = d.sizeY * sh * d.aspect;
-    if (!(width > 0 && height > 0) || width > largestTexture * sw || height > largestTexture * sh)
-        return;
-    const int pw = std::max(1, static_cast<int>(std::ceil(width)));
-    const int ph = std::max(1, static_cast<int>(std::ceil(height)));
+    const std::optional<TexturePlacement> placed = placeTexture(
+        d, cairo_image_surface_get_width(frame_), cairo_image_surface_get_height(frame_));
+    if (!placed) return;
     const std::string path = hostPath(texture->path());
-    cairo_surface_t* image = textures_.scaled(d.id, path, pw, ph);
+    cairo_surface_t* image = textures_.scaled(d.id, path, placed->pixelWidth, placed->pixelHeight);
     if (!image) return;
     if (d.r != 1.0f || d.g != 1.0f || d.b != 1.0f) image = tinted(image, d.r, d.g, d.b);
 
     cairo_save(cr);
-    cairo_translate(cr, d.posX * sw, d.posY * sh);
-    cairo_rotate(cr, d.rotation * 2 * pi);  // y grows downwards: positive turns clockwise
-    cairo_scale(cr, width / pw, height / ph);
-    cairo_translate(cr, -d.centerX * pw, -d.centerY * ph);
+    applyPlacement(cr, *placed);
     cairo_set_source_surface(cr, image, 0, 0);
     cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_BILINEAR);
-    cairo_paint_with_alpha(cr, alpha);
+    cairo_paint_with_alpha(cr, placed->alpha);
     cairo_restore(cr);
 }
 

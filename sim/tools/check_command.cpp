@@ -1,6 +1,7 @@
-// velquist-sim check [--game DIR]
+// velquist-sim check [--game DIR] [--screen WxH]...
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 
 #include "sim_files.h"
 #include "tools/folder_check.h"
@@ -10,9 +11,15 @@ namespace sim {
 
 int checkCommand(const std::vector<std::string>& args) {
     std::string gameDir;
+    std::vector<Screen> screens;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--game" && i + 1 < args.size()) {
             gameDir = args[++i];
+        } else if (args[i] == "--screen") {
+            const std::optional<Screen> screen =
+                i + 1 < args.size() ? parseScreen(args[++i]) : std::nullopt;
+            if (!screen) return toolUsageError("check", screenOptionRule());
+            screens.push_back(*screen);
         } else {
             return toolUsageError("check", "unexpected " + args[i]);
         }
@@ -23,7 +30,10 @@ int checkCommand(const std::vector<std::string>& args) {
     if (!std::filesystem::is_directory(dir, ec)) {
         return toolUsageError("check", "no such game folder: " + dir.string());
     }
-    const std::vector<Finding> findings = checkGameFolder(dir);
+    std::vector<std::string> notes;
+    const std::vector<Finding> findings = checkGameFolder(dir, screens, &notes);
+    for (const std::string& note : notes)
+        std::fprintf(stderr, "%s\n", note.c_str());
     for (const Finding& f : findings)
         std::printf("%s\n", formatFinding(f, dir.string()).c_str());
     if (findings.empty()) {

@@ -1,7 +1,5 @@
 #include "tools/folder_check.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 #include <fstream>
 #include <map>
@@ -21,6 +19,7 @@
 #include "settings/profile_keys.h"
 #include "telemetry/vehicle_change.h"
 #include "tools/ini_listing.h"
+#include "tools/layout_findings.h"
 #include "tools/plugin_folder.h"
 
 namespace fs = std::filesystem;
@@ -70,8 +69,8 @@ std::vector<FileRule> fileRules() {
             profile.sections.push_back({k.section, SectionKind::fixedKeys, {}});
         profile.sections.back().keys.push_back({k.key, k.defaultValue, k.minimum, k.maximum});
     }
-    for (int n = 1; n <= 3; ++n) {
-        profile.file = "settings" + std::to_string(n) + ".ini";
+    for (int32_t n = velquist::firstProfile; n <= velquist::lastProfile; ++n) {
+        profile.file = velquist::profileFileName(n);
         rules.push_back(profile);
     }
 
@@ -128,13 +127,13 @@ NumberText numberText(std::u16string_view v) {
     return t;
 }
 
-std::string imageProblem(const fs::path& file) {
+// Each image is decoded once, for this and for the layout check.
+std::string imageProblem(const fs::path& file, InkCache& inks) {
     std::error_code ec;
     if (!fs::exists(file, ec)) return "missing";
-    cairo_surface_t* image = cairo_image_surface_create_from_png(file.string().c_str());
-    const bool ok = cairo_surface_status(image) == CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(image);
-    return ok ? "" : "not a readable PNG image";
+    // An image too large to measure is left to the layout check's report.
+    if (inks.ink(file.string()) || inks.tooLarge().count(file.string())) return "";
+    return "not a readable PNG image";
 }
 
 std::string slashes(std::string path) {
@@ -142,14 +141,10 @@ std::string slashes(std::string path) {
     return path;
 }
 
-// Data-folder relative plug-in path (backslashes) to the report's form.
-std::string reportPath(const std::string& relative) {
-    return "Velquist/" + slashes(relative);
-}
-
 class FolderCheck {
   public:
-    explicit FolderCheck(fs::path gameDir) : gameDir_(std::move(gameDir)) {}
+    FolderCheck(fs::path gameDir, std::vector<Screen> ownScreens)
+        : gameDir_(std::move(gameDir)), ownScreens_(std::move(ownScreens)) {}
 
     std::vector<Finding> run() {
         if (!fs::is_directory(gameDir_ / "Velquist")) {
@@ -165,6 +160,7 @@ class FolderCheck {
         checkImages();
         checkBrands();
         checkOtherFiles(rules);
+        checkClusterLayout();
         // File by file in the order they were first met, by line within a file.
         std::map<std::string, size_t> rank;
         for (const Finding& f : findings_)
@@ -400,7 +396,7 @@ class FolderCheck {
         std::set<std::string> seen;
         for (const auto& [id, t] : host.textures) {
             if (!seen.insert(t.tracePath()).second) continue;
-            const std::string problem = imageProblem(hostPath(t.path()));
+            const std::string problem = imageProblem(hostPath(t.path()), inks_);
             if (!problem.empty())
                 add(reportPath(t.tracePath()), 0,
                     problem +
@@ -424,14 +420,14 @@ class FolderCheck {
                 // A brand the file leaves out: the logo of an unset brand.
                 if (unsetChecked) continue;
                 unsetChecked = true;
-                const std::string problem = imageProblem(hostPath(t.path()));
+                const std::string problem = imageProblem(hostPath(t.path()), inks_);
                 if (!problem.empty())
                     add(reportPath(t.tracePath()), 0,
                         problem + ": the logo of every brand that [" + velquist::brandSection +
                             "] leaves unset");
                 continue;
             }
-            const std::string problem = imageProblem(hostPath(t.path()));
+            const std::string problem = imageProblem(hostPath(t.path()), inks_);
             if (problem.empty()) continue;
             const std::string name = velquist::texts.brandNames[static_cast<size_t>(i)];
             add("Velquist/settingsBrands.ini", line->second,
@@ -461,7 +457,32 @@ class FolderCheck {
             add("Velquist/" + name, 0, "not a file the plug-in reads");
     }
 
+    // [SECTION] The cluster's layout
+
+    void checkClusterLayout() {
+        const LayoutReport report = checkLayout(
+            gameDir_, ownScreens_,
+            [this](const std::string& file, const std::string& section, const std::string& key) {
+                const auto it = listings_.find(file);
+                if (it == listings_.end()) return 0;
+                const ListedSection* s = firstSection(it->second, fromUtf8(section));
+                if (!s || key.empty()) return s ? s->line : 0;
+                const ListedKey* k = firstKey(*s, fromUtf8(key));
+                return k ? k->line : 0;
+            },
+            {&inks_, true});
+        findings_.insert(findings_.end(), report.findings.begin(), report.findings.end());
+        notes_ = report.notes;
+    }
+
+  public:
+    const std::vector<std::string>& notes() const { return notes_; }
+
+  private:
     fs::path gameDir_;
+    std::vector<Screen> ownScreens_;
+    std::vector<std::string> notes_;
+    InkCache inks_;  // every image decoded once
     std::vector<Finding> findings_;
     std::map<std::string, IniListing> listings_;  // by file name
     std::map<int, int> brandLines_;               // brand index to its line
@@ -470,8 +491,12 @@ class FolderCheck {
 
 }  // namespace
 
-std::vector<Finding> checkGameFolder(const fs::path& gameDir) {
-    return FolderCheck(gameDir).run();
+std::vector<Finding> checkGameFolder(const fs::path& gameDir, const std::vector<Screen>& ownScreens,
+                                     std::vector<std::string>* notes) {
+    FolderCheck check(gameDir, ownScreens);
+    std::vector<Finding> findings = check.run();
+    if (notes) *notes = check.notes();
+    return findings;
 }
 
 std::string formatFinding(const Finding& f, const std::string& shownGameDir) {

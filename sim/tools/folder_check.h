@@ -2,12 +2,15 @@
 // everything the plug-in would silently pass over or replace by a default: values out of
 // range, unknown sections and keys, keys and sections written twice, missing or broken
 // images, brands without a logo, liveries of unknown brands, out-of-range max rpm and
-// calibrations whose needle cannot move.
+// calibrations whose needle cannot move; and the layout of the cluster on the common
+// screens and the player's own (layout_findings.h).
 #pragma once
 
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "tools/screens.h"
 
 namespace sim {
 
@@ -17,8 +20,12 @@ struct Finding {
     std::string what;
 };
 
-// Every finding, file by file in a fixed order, by line within a file.
-std::vector<Finding> checkGameFolder(const std::filesystem::path& gameDir);
+// Every finding, file by file in a fixed order, by line within a file. ownScreens are
+// checked beside the common screens; notes, when given, receives the lines for standard
+// error about screens the default placement is not made for.
+std::vector<Finding> checkGameFolder(const std::filesystem::path& gameDir,
+                                     const std::vector<Screen>& ownScreens = {},
+                                     std::vector<std::string>* notes = nullptr);
 
 // "FILE:LINE: what" (or "FILE: what"), FILE prefixed by the folder as the user named it.
 std::string formatFinding(const Finding& finding, const std::string& shownGameDir);

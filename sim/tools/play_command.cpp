@@ -11,11 +11,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <thread>
 
 #include "host/sim_host.h"
 #include "tools/play_keys.h"
 #include "tools/play_session.h"
+#include "tools/screens.h"
 #include "tools/tool_commands.h"
 
 namespace sim {
@@ -29,12 +31,6 @@ constexpr auto largestLag = std::chrono::milliseconds(250);
 
 int usageError(const std::string& what) {
     return toolUsageError("play", what);
-}
-
-bool parseSize(const std::string& text, int& w, int& h) {
-    char x = 0, rest = 0;
-    return std::sscanf(text.c_str(), "%d%c%d%c", &w, &x, &h, &rest) == 3 &&
-           (x == 'x' || x == 'X') && w >= 320 && h >= 200 && w <= 7680 && h <= 4320;
 }
 
 // The window: as large as the screen asked for, shrunk to fit the desktop.
@@ -67,8 +63,10 @@ int playCommand(const std::vector<std::string>& args) {
         if (a == "--game") {
             if (!value(options.gameDir)) return usageError("--game needs a folder");
         } else if (a == "--screen") {
-            if (!value(v) || !parseSize(v, options.width, options.height))
-                return usageError("--screen takes WxH, from 320x200 to 7680x4320");
+            const std::optional<Screen> screen = value(v) ? parseScreen(v) : std::nullopt;
+            if (!screen) return usageError(screenOptionRule());
+            options.width = screen->width;
+            options.height = screen->height;
         } else if (a == "--trace") {
             if (!value(traceFile)) return usageError("--trace needs a file");
         } else if (a == "--last-frame") {

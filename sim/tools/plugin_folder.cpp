@@ -1,5 +1,7 @@
 #include "tools/plugin_folder.h"
 
+#include <algorithm>
+
 #include "core/process_texts.h"
 #include "host/portable/portable_platform.h"
 #include "host/sim_host.h"
@@ -17,6 +19,12 @@ void usePluginFolder(const std::filesystem::path& gameDir) {
 
 std::string pluginDataPath(const std::string& relative) {
     return velquist::dataFilePath(relative);
+}
+
+std::string reportPath(const std::string& relative) {
+    std::string path = "Velquist/" + relative;
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
 }
 
 }  // namespace sim

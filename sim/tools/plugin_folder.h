@@ -12,4 +12,8 @@ void usePluginFolder(const std::filesystem::path& gameDir);
 // The plug-in's path of a file of the data folder (relative, backslashes).
 std::string pluginDataPath(const std::string& relative);
 
+// How a report names a file of the data folder given relative to it (either slash):
+// "Velquist/Needles/NeedleBigB.png".
+std::string reportPath(const std::string& relative);
+
 }  // namespace sim

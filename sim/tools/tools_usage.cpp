@@ -5,9 +5,10 @@
 namespace sim {
 
 const char* const toolsUsage =
-    "       velquist-sim check [--game DIR]\n"
+    "       velquist-sim check [--game DIR] [--screen WxH]...\n"
     "         lists what the plug-in would pass over or replace by a default in DIR's data\n"
-    "         folder, one FILE:LINE: line each; exit 1 when there is anything\n"
+    "         folder, and the cluster's parts off the common screens (and WxH) or over each\n"
+    "         other, one FILE:LINE: line each; exit 1 when there is anything\n"
     "       velquist-sim dial FAMILY UNIT | rpm N [--game DIR] [--out FILE] [--marks LIST]\n"
     "                         [--colour R,G,B] [--size PX]\n"
     "         draws a dial face with its needle at every printed mark (FAMILY: Max, CarFast,\n"

@@ -27,18 +27,10 @@ void chooseNeedleColour() {
         hud.needleColour[i] = c[i];
 }
 
-// What only some kinds show: a car's rpm gauge or LEDs and its gear, an aircraft's
-// vertical speed.
-void drawKindGauges() {
-    if (sample.vehicleKind == kindCar) {
-        // A passenger sees speed, damage, brand and fuel, but not the driver's engine.
-        if (profile.rpm == 0 || sample.isPassenger) return;
-        if (profile.rpm == 1) drawRpmGauge();
-        if (profile.rpm == 2) drawRpmLeds();
-        if (profile.gear != 0) drawGearIndicator();
-    } else if (sample.vehicleKind == kindPlane && profile.vertical != 0) {
-        drawVerticalGauge();
-    }
+// A car's rpm gauge or LEDs and its gear are the driver's: a passenger sees speed, damage,
+// brand and fuel, but not the driver's engine.
+bool driverOfCar() {
+    return sample.vehicleKind == kindCar && !sample.isPassenger;
 }
 
 }  // namespace
@@ -49,17 +41,67 @@ void updateBrightnessAndLayout() {
     computeLayout();
 }
 
+bool clusterPartShown(ClusterPart part) {
+    switch (part) {
+        case ClusterPart::velocityGauge:
+            return true;
+        case ClusterPart::damageFlash:
+            return profile.dmg != 0;
+        case ClusterPart::brandLogo:
+            return profile.brand != 0;
+        case ClusterPart::fuelGauge:
+            return hasFuelDecorator();
+        case ClusterPart::rpmGauge:
+            return driverOfCar() && profile.rpm == 1;
+        case ClusterPart::rpmLeds:
+            return driverOfCar() && profile.rpm == 2;
+        case ClusterPart::gearIndicator:
+            return driverOfCar() && profile.rpm != 0 && profile.gear != 0;
+        case ClusterPart::verticalGauge:
+            return sample.vehicleKind == kindPlane && profile.vertical != 0;
+    }
+    return false;
+}
+
+void drawClusterPart(ClusterPart part) {
+    switch (part) {
+        case ClusterPart::velocityGauge:
+            drawVelocityGauge();
+            break;
+        case ClusterPart::damageFlash:
+            drawDamageFlash();
+            break;
+        case ClusterPart::brandLogo:
+            drawBrandLogo();
+            break;
+        case ClusterPart::fuelGauge:
+            drawFuelGauge();
+            break;
+        case ClusterPart::rpmGauge:
+            drawRpmGauge();
+            break;
+        case ClusterPart::rpmLeds:
+            drawRpmLeds();
+            break;
+        case ClusterPart::gearIndicator:
+            drawGearIndicator();
+            break;
+        case ClusterPart::verticalGauge:
+            drawVerticalGauge();
+            break;
+    }
+}
+
 void refreshHud() {
     sampleRefresh();
     if (!stepFade()) return;
     // A kind switched off keeps its fade; its images end with their display time.
     if (profile.isEnabledIn(sample.vehicleKind) == 0) return;
     chooseNeedleColour();
-    drawVelocityGauge();
-    if (profile.dmg != 0) drawDamageFlash();
-    if (profile.brand != 0) drawBrandLogo();
-    if (hasFuelDecorator()) drawFuelGauge();
-    drawKindGauges();
+    for (int i = 0; i < clusterPartCount; ++i) {
+        const auto part = static_cast<ClusterPart>(i);
+        if (clusterPartShown(part)) drawClusterPart(part);
+    }
 }
 
 }  // namespace velquist

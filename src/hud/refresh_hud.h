@@ -6,6 +6,27 @@ namespace velquist {
 // One refresh; run by frameStep every refreshInterval ms while the mod is enabled.
 void refreshHud();
 
+// The parts of the cluster in the order a refresh draws them, from the back of the dial
+// outwards.
+enum class ClusterPart : int {
+    velocityGauge,
+    damageFlash,
+    brandLogo,
+    fuelGauge,
+    rpmGauge,
+    rpmLeds,
+    gearIndicator,
+    verticalGauge,
+};
+constexpr int clusterPartCount = 8;
+
+// Whether a refresh draws the part for the profile and the vehicle sample as they stand
+// (the fuel gauge asks the vehicle for a fuel mod's values).
+bool clusterPartShown(ClusterPart part);
+
+// Draws the part at the layout's places.
+void drawClusterPart(ClusterPart part);
+
 // The slow part of every 100th refresh: brightness by the time of day, the screen's aspect
 // ratio from the game, and the layout for it.
 void updateBrightnessAndLayout();

@@ -18,6 +18,11 @@ constexpr int32_t maxRpmDefault = 50;  // hundreds of rpm
 constexpr int32_t maxRpmMin = 10;
 constexpr int32_t maxRpmMax = 150;
 
+// A max-rpm value (hundreds of rpm) in thousands of rpm, as the rpm needle and face use it.
+constexpr float maxRpmThousandsOf(int32_t hundreds) {
+    return static_cast<float>(hundreds) * 0.1f;
+}
+
 // Reads brand0 .. brand99 of the BRAND section into texts.brandNames ("Empty" when missing).
 void loadBrandNames();
 

@@ -111,4 +111,11 @@ inline constexpr std::array<ProfileKey, profileKeyCount> profileKeys = {{
      ";\tLeft side (1), Above (0) <0-1>"},
 }};
 
+// The row of a field's key (the first row for a field the table does not hold).
+constexpr const ProfileKey& profileKeyOf(int32_t ProfileSettings::*field) {
+    for (const ProfileKey& row : profileKeys)
+        if (row.field == field) return row;
+    return profileKeys.front();
+}
+
 }  // namespace velquist

@@ -32,10 +32,14 @@ constexpr bool tableDefaultsInRange() {
 static_assert(tableDefaultsInRange(), "a profile key's default lies outside its range");
 
 std::string profilePath(int32_t n) {
-    return dataFilePath("settings" + intToText(n) + ".ini");
+    return dataFilePath(profileFileName(n));
 }
 
 }  // namespace
+
+std::string profileFileName(int32_t n) {
+    return "settings" + intToText(n) + ".ini";
+}
 
 void readProfile() {
     // actSetting is kept within 1..3 by its reader and the menu; should it ever be off,

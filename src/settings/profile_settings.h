@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "core/vehicle_kind.h"
 
@@ -48,19 +49,19 @@ struct ProfileSettings {
     int32_t plaFactor = 100;
     int32_t traFactor = 100;
     // PLACEMENT
-    int32_t hudSize = 90;           // percent 20..200
-    int32_t mainOffsetX = 900;      // per mille of the screen width, 0 left .. 1000 right
-    int32_t mainOffsetY = 920;      // per mille of the screen height, 0 top .. 1000 bottom
-    int32_t ledsOffsetX = 0;        // middle LED's offset from the main HUD, -1000..1000
-    int32_t ledsOffsetY = 70;       // -1000..1000
-    int32_t isExtraGaugeLeft = 1;   // second gauge left (1) or above (0) the velocity dial
+    int32_t hudSize = 90;          // percent 20..200
+    int32_t mainOffsetX = 900;     // per mille of the screen width, 0 left .. 1000 right
+    int32_t mainOffsetY = 920;     // per mille of the screen height, 0 top .. 1000 bottom
+    int32_t ledsOffsetX = 0;       // middle LED's offset from the main HUD, -1000..1000
+    int32_t ledsOffsetY = 70;      // -1000..1000
+    int32_t isExtraGaugeLeft = 1;  // second gauge left (1) or above (0) the velocity dial
 
     // The per-kind keys by VehicleKind (bic, boa, car, pla, tra).
     int32_t& isEnabledIn(VehicleKind kind) { return this->*perKind(enabledKeys, kind); }
     int32_t& unitOf(VehicleKind kind) { return this->*perKind(unitKeys, kind); }
     int32_t& factorOf(VehicleKind kind) { return this->*perKind(factorKeys, kind); }
 
-private:
+  private:
     using Key = int32_t ProfileSettings::*;
     static constexpr Key enabledKeys[vehicleKindCount] = {
         &ProfileSettings::isEnabledInBic, &ProfileSettings::isEnabledInBoa,
@@ -83,6 +84,9 @@ extern ProfileSettings profile;
 // Profile numbers: the files settings1.ini .. settings3.ini of the data folder.
 constexpr int32_t firstProfile = 1;
 constexpr int32_t lastProfile = 3;
+
+// The file name of profile n in the data folder: "settings1.ini" for 1.
+std::string profileFileName(int32_t n);
 
 // Reads the profile numbered general.actSetting into profile (every key missing from the
 // file, or out of its range, takes its default), then derives the display values and the

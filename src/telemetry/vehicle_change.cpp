@@ -67,7 +67,7 @@ void onVehicleChanged() {
     texts.currentBrand = readLiveryBrand(texts.currentLivery);
     sample.brandIndex = brandIndexOf(texts.currentBrand);
     sample.maxRpmSetting = readMaxRpm(texts.currentLivery);
-    sample.maxRpmThousands = static_cast<float>(sample.maxRpmSetting) * 0.1f;
+    sample.maxRpmThousands = maxRpmThousandsOf(sample.maxRpmSetting);
     classifyVehicle(native::call<int32_t>(nativeVehicleClass, sample.vehicle));
 }
 
