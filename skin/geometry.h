@@ -87,7 +87,7 @@ constexpr double numberRadius = 200;
 constexpr double numberHeight = 40;
 constexpr double lowestInk = 6;  // nothing of a face reaches further below the pivot
 constexpr double needleTip = 262;
-constexpr double capRadius = 11;      // small: the pivot is near the screen's bottom edge
+constexpr double capRadius = 9;       // small: the pivot is near the screen's bottom edge
 constexpr double needleBInner = 180;  // leaves room for the gear digit and its hints
 // Labels stand in a column right of the pivot and above it, where the needle never goes,
 // ending at legendRight; the needle's last angle leans over the column's upper left.

@@ -65,7 +65,7 @@ void drawNeedleSmall(const Canvas& c, bool shortForm) {
         drawNeedle(c, {small::needleBInner, small::needleTip, 12, 6, 0});
     else
         // No tail: with the needle up, a tail would point below the pivot.
-        drawNeedle(c, {0, small::needleTip, 18, 6, small::capRadius});
+        drawNeedle(c, {0, small::needleTip, 16, 6, small::capRadius});
 }
 
 }  // namespace skin

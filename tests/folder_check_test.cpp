@@ -209,22 +209,16 @@ TEST_F(CheckCommandTest, PlacementKeysThatMoveTheClusterOffAreReportedAtTheirLin
           "ledsOffsetY=1000\n");  // 10: the LEDs 2000 units below the velocity gauge's centre
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1) << r.errors;
-    // The car's faces in km/h, the furthest to the right: 514 - 0.09 x 1920 px of room.
-    double furthest = 0;
-    for (int variant = 0; variant < velquist::catalogue::dialVariantCount; ++variant) {
-        const int face =
-            velquist::catalogue::dialFaceOf[velquist::kindCar][velquist::unitKmh][variant];
-        std::string file = velquist::catalogue::velocityFaces[face].file;
-        std::replace(file.begin(), file.end(), '\\', '/');
-        furthest = std::max(furthest, planted_images::unitsRight(
-                                          planted_images::inkBox(data() / file, sim::inkAlphaMin)));
-    }
+    // Furthest to the right reaches the fuel gauge in the place above (381 units right of
+    // the velocity gauge's centre), with its shade: 514 - 0.09 x 1920 px of room.
+    const double shadeReach = planted_images::unitsRight(
+        planted_images::inkBox(data() / "Shadow/ShadowAbove.png", sim::inkAlphaMin));
     const std::string right =
         lineAt(r, "Velquist/settings1.ini:9",
                "mainOffsetX=990 moves the cluster past the right edge at 16:9 (1920x1080):");
-    const double dialByHand = (furthest - 514) * unitAt1920 + 0.09 * 1920;
-    EXPECT_TRUE(closeTo(numberAfter(right, "the velocity dial by "), dialByHand))
-        << right << "\nby hand " << dialByHand;
+    const double shadeByHand = (381 + shadeReach - 514) * unitAt1920 + 0.09 * 1920;
+    EXPECT_TRUE(closeTo(numberAfter(right, "the fuel gauge's shadow by "), shadeByHand))
+        << right << "\nby hand " << shadeByHand;
     // LEDs 0.07 of a full-size image, lit or unlit, whichever reaches further down.
     double lowest = 0;
     for (const char* file : {"Rpm/LedOn.png", "Rpm/LedOff.png"})

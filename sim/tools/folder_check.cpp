@@ -95,7 +95,10 @@ bool sameText(const std::string& a, const std::string& b) {
 }
 
 std::string quoted(const std::u16string& text) {
-    return "\"" + utf8(text) + "\"";
+    std::string out(1, '"');
+    out += utf8(text);
+    out += '"';
+    return out;
 }
 
 // What a value looks like to the INI layer's number reading.

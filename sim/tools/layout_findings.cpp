@@ -189,7 +189,10 @@ std::string fixText(const PlacementFix& fix, const ProfileSettings& active) {
         moved.mainOffsetY = fix.mainOffsetY;
         std::string offsets;
         for (Field f : {&ProfileSettings::mainOffsetX, &ProfileSettings::mainOffsetY})
-            if (moved.*f != active.*f) offsets += (offsets.empty() ? "" : " ") + setting(f, moved);
+            if (moved.*f != active.*f) {
+                if (!offsets.empty()) offsets += ' ';
+                offsets += setting(f, moved);
+            }
         if (!offsets.empty()) ways.push_back(offsets);
     }
     if (fix.sizeFits && fix.hudSize != active.hudSize) {
