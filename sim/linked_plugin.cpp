@@ -51,4 +51,9 @@ bool LinkedPlugin::setDisk(DiskState state) {
     return true;
 }
 
+bool LinkedPlugin::holdFile(const std::string& hostPath, bool held, std::string& /*error*/) {
+    holdOpen(hostPath, held);
+    return true;
+}
+
 }  // namespace sim

@@ -10,6 +10,7 @@ public:
     bool load(const std::string& gameDir, std::string& error) override;
     void unload() override;
     bool setDisk(DiskState state) override;
+    bool holdFile(const std::string& hostPath, bool held, std::string& error) override;
 };
 
 }  // namespace sim

@@ -21,6 +21,10 @@ public:
     // What the plug-in's own file writes meet from now on. Only a loader that owns the
     // plug-in's file access can fake a failing disk; the others answer false.
     virtual bool setDisk(DiskState /*state*/) { return false; }
+    // Another program opens the existing file at hostPath without sharing (held) or closes
+    // it again: while it is held, the plug-in can neither open nor replace it. False, with
+    // a message, when that cannot be done.
+    virtual bool holdFile(const std::string& hostPath, bool held, std::string& error) = 0;
 };
 
 }  // namespace sim

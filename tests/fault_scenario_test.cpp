@@ -1,7 +1,8 @@
 // Faults of the world around the plug-in, through velquist-sim: a read-only or a missing
 // data folder, a disk that fills up while the menu saves, a settings file replaced by a
-// folder, images that are no PNG, empty or missing. The plug-in keeps running on its
-// defaults and the values in memory, and no saved file is ever torn.
+// folder or held open by another program, images that are no PNG, empty or missing. The
+// plug-in keeps running on its defaults and the values in memory, no saved file is ever
+// torn, and no file is overwritten with values that were not read from it.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -165,6 +166,84 @@ TEST(ImageFaults, ImagesThatAreNoPngEmptyOrMissingLoadAndDrawNothing) {
         if (t["missing"].boolean) missing.insert(t["path"].str());
     EXPECT_EQ(missing, std::set<std::string>{"Damage.png"});
     EXPECT_GT(fs::file_size(shots / "cluster.png"), 0u);
+}
+
+// The player's own files: values set by hand, the rest left out.
+const std::string handSetProfile =
+    "[OPTICS]\r\nneedleRed=10\r\nneedleGreen=100\r\nneedleBlue=200\r\n"
+    "[PLACEMENT]\r\nhudSize=150\r\nmainOffsetX=500\r\n";
+const std::string handSetGeneral = "[GENERAL]\r\nmenuKey=10\r\nrefreshInterval=20\r\n";
+
+std::vector<std::string> notifications(const sim_process::Result& r) {
+    std::vector<std::string> out;
+    for (const Event& e : only(r.trace, "notify"))
+        out.push_back(e["text"].str());
+    return out;
+}
+
+// Another program holds the profile open without sharing from before start-up to the end:
+// its values are never read, and the menu's saves, which would write the defaults, are
+// skipped; the first one says so.
+TEST(HeldFiles, ProfileHeldFromStartUpIsNeverOverwritten) {
+    const fs::path game = gameFolder();
+    const fs::path data = game / "Velquist";
+    std::ofstream(data / "settings1.ini", std::ios::binary) << handSetProfile;
+    std::ofstream(data / "settingsGeneral.ini", std::ios::binary) << handSetGeneral;
+    const auto r = sim_process::run(
+        "hold settings1.ini\n" + saveHudSizeUp().open().down(4).select().right().back().back().text(),
+        {"--game", game.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(slurp(data / "settings1.ini"), handSetProfile);
+    EXPECT_EQ(notifications(r), std::vector<std::string>{
+                                    "settings1.ini could not be read, so changes are not saved."});
+    // The general file was read and is saved as always.
+    EXPECT_NE(slurp(data / "settingsGeneral.ini").find("refreshInterval=20;"), std::string::npos);
+    EXPECT_EQ(filesIn(data), (std::set<std::string>{"settings1.ini", "settingsGeneral.ini",
+                                                    "settingsBrands.ini", "settingsMaxRpm.ini",
+                                                    "settingsExtended.ini"}));
+}
+
+TEST(HeldFiles, GeneralFileHeldFromStartUpIsNeverOverwritten) {
+    const fs::path game = gameFolder();
+    const fs::path data = game / "Velquist";
+    std::ofstream(data / "settingsGeneral.ini", std::ios::binary) << handSetGeneral;
+    const auto r = sim_process::run("hold settingsGeneral.ini\n" + saveHudSizeUp().text(),
+                                    {"--game", game.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(slurp(data / "settingsGeneral.ini"), handSetGeneral);
+    EXPECT_EQ(notifications(r),
+              std::vector<std::string>{
+                  "settingsGeneral.ini could not be read, so changes are not saved."});
+}
+
+// Released before the menu opens: the file is read then, the menu shows the player's
+// values, and leaving a page saves them with the change.
+TEST(HeldFiles, ProfileReleasedBeforeTheMenuOpensIsReadThenAndSaved) {
+    const fs::path game = gameFolder();
+    const fs::path data = game / "Velquist";
+    std::ofstream(data / "settings1.ini", std::ios::binary) << handSetProfile;
+    const auto r = sim_process::run("hold settings1.ini\nframes 10\nrelease settings1.ini\n" +
+                                        saveHudSizeUp().open().down(6).select().run(300).text(),
+                                    {"--game", game.string()});
+    expectMenuWorksAfterwards(r, "151");
+    EXPECT_TRUE(notifications(r).empty());
+    const std::string saved = slurp(data / "settings1.ini");
+    for (const char* kept : {"needleRed=10;", "needleGreen=100;", "needleBlue=200;",
+                             "hudSize=151;", "mainOffsetX=500;", "isEnabledInBic=1;"})
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept << " in\n" << saved;
+}
+
+TEST(HeldFiles, OnlyAnExistingFileCanBeHeldAndAHeldFileIsNotRewrittenByTheScenario) {
+    const fs::path game = gameFolder();
+    auto r = sim_process::run("hold settings1.ini\nframes 1\n", {"--game", game.string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.errors.find("cannot hold settings1.ini: no such file"), std::string::npos)
+        << r.errors;
+    r = sim_process::run("file settings1.ini\nend\nhold settings1.ini\nremove settings1.ini\n",
+                         {"--game", game.string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.errors.find("settings1.ini is held: release it first"), std::string::npos)
+        << r.errors;
 }
 
 }  // namespace
