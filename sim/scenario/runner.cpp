@@ -185,6 +185,8 @@ bool Runner::execute(const Command& c, std::string& error) {
         std::string text;
         for (const std::string& word : w) text += (text.empty() ? "" : " ") + word;
         event("mark").field("text", text);
+        // A run that hangs or crashes later still shows every part it finished.
+        host.trace.flush();
     } else if (c.name == "memory") {
         const ProcessMemory use = processMemory();
         event("memory")
