@@ -5,6 +5,11 @@
 // torn, and no file is overwritten with values that were not read from it.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -181,34 +186,36 @@ std::vector<std::string> notifications(const sim_process::Result& r) {
     return out;
 }
 
-// Another program holds the profile open without sharing from before start-up to the end:
-// its values are never read, and the menu's saves, which would write the defaults, are
-// skipped; the first one says so.
-TEST(HeldFiles, ProfileHeldFromStartUpIsNeverOverwritten) {
+// Another program holds the profile open without sharing from before start-up until the
+// player has changed a value in the menu: its values were never read, so the saves of the
+// pages left afterwards, which would write the defaults, are skipped; the first says so.
+TEST(HeldFiles, ProfileHeldAtStartUpIsNeverOverwritten) {
     const fs::path game = gameFolder();
     const fs::path data = game / "Velquist";
     std::ofstream(data / "settings1.ini", std::ios::binary) << handSetProfile;
     std::ofstream(data / "settingsGeneral.ini", std::ios::binary) << handSetGeneral;
-    const auto r = sim_process::run(
-        "hold settings1.ini\n" + saveHudSizeUp().open().down(4).select().right().back().back().text(),
-        {"--game", game.string()});
+    const auto before = filesIn(data);
+    Session menu;
+    menu.open().down(6).select().down().right();  // Placement: HUD Size one up
+    menu.line("release settings1.ini").back();    // the file is free when the page is left
+    menu.up(2).select().right().back().back();    // Optics: Needle Red one up, left too
+    const auto r =
+        sim_process::run("hold settings1.ini\n" + menu.text(), {"--game", game.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
     EXPECT_EQ(slurp(data / "settings1.ini"), handSetProfile);
     EXPECT_EQ(notifications(r), std::vector<std::string>{
                                     "settings1.ini could not be read, so changes are not saved."});
-    // The general file was read and is saved as always.
-    EXPECT_NE(slurp(data / "settingsGeneral.ini").find("refreshInterval=20;"), std::string::npos);
-    EXPECT_EQ(filesIn(data), (std::set<std::string>{"settings1.ini", "settingsGeneral.ini",
-                                                    "settingsBrands.ini", "settingsMaxRpm.ini",
-                                                    "settingsExtended.ini"}));
+    EXPECT_EQ(filesIn(data), before);
 }
 
-TEST(HeldFiles, GeneralFileHeldFromStartUpIsNeverOverwritten) {
+TEST(HeldFiles, GeneralFileHeldAtStartUpIsNeverOverwritten) {
     const fs::path game = gameFolder();
     const fs::path data = game / "Velquist";
     std::ofstream(data / "settingsGeneral.ini", std::ios::binary) << handSetGeneral;
-    const auto r = sim_process::run("hold settingsGeneral.ini\n" + saveHudSizeUp().text(),
-                                    {"--game", game.string()});
+    const auto r = sim_process::run(
+        "hold settingsGeneral.ini\n" +
+            Session().open().select().line("release settingsGeneral.ini").back().back().text(),
+        {"--game", game.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
     EXPECT_EQ(slurp(data / "settingsGeneral.ini"), handSetGeneral);
     EXPECT_EQ(notifications(r),
@@ -228,8 +235,8 @@ TEST(HeldFiles, ProfileReleasedBeforeTheMenuOpensIsReadThenAndSaved) {
     expectMenuWorksAfterwards(r, "151");
     EXPECT_TRUE(notifications(r).empty());
     const std::string saved = slurp(data / "settings1.ini");
-    for (const char* kept : {"needleRed=10;", "needleGreen=100;", "needleBlue=200;",
-                             "hudSize=151;", "mainOffsetX=500;", "isEnabledInBic=1;"})
+    for (const char* kept : {"needleRed=10;", "needleGreen=100;", "needleBlue=200;", "hudSize=151;",
+                             "mainOffsetX=500;", "isEnabledInBic=1;"})
         EXPECT_NE(saved.find(kept), std::string::npos) << kept << " in\n" << saved;
 }
 
@@ -244,6 +251,71 @@ TEST(HeldFiles, OnlyAnExistingFileCanBeHeldAndAHeldFileIsNotRewrittenByTheScenar
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.errors.find("settings1.ini is held: release it first"), std::string::npos)
         << r.errors;
+}
+
+// The player's profile of five values and 3.5 KiB of notes: a save of all 39 keys makes it
+// cross a page of the disk.
+std::string profileWithNotes() {
+    std::string text = handSetProfile + "[NOTES]\r\n";
+    for (int i = 1; i <= 48; ++i)
+        text += "; my notes on the HUD, line " + std::to_string(i) +
+                ": the needle colour I like best at night\r\n";
+    return text;
+}
+
+// Fills the file system of folder until `pages` pages of 4 KiB are left free.
+void fillLeaving(const fs::path& folder, int pages) {
+    const std::string filler = (folder / "filler").string();
+    const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    const std::string page(4096, '\0');
+    while (::write(fd, page.data(), page.size()) == static_cast<ssize_t>(page.size())) {
+    }
+    ::close(fd);
+    fs::resize_file(filler, fs::file_size(filler) - static_cast<uintmax_t>(pages) * 4096);
+    struct statvfs disk;
+    ASSERT_EQ(::statvfs(folder.c_str(), &disk), 0);
+    ASSERT_EQ(disk.f_bavail, static_cast<fsblkcnt_t>(pages));
+}
+
+// A real full disk: the game folder is a tmpfs of 256 KiB, filled until 0, 1, 2 or 8 pages
+// are free, and the menu saves the profile. The save lands whole (every key, the change,
+// the player's own lines) or the previous file stays byte for byte; nothing is left beside
+// it. Mounting needs root.
+TEST(RealFullDisk, ProfileSaveLandsWholeOrLeavesThePreviousFileByteForByte) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a tmpfs needs root";
+    const std::string before = profileWithNotes();
+    for (int free : {0, 1, 2, 8}) {
+        const fs::path game = sim_process::makeTempFolder();
+        if (std::system(("mount -t tmpfs -o size=256k velquist-test " + game.string()).c_str()) !=
+            0)
+            GTEST_SKIP() << "cannot mount a tmpfs here";
+        struct Unmount {
+            std::string at;
+            ~Unmount() { std::system(("umount " + at).c_str()); }
+        } unmount{game.string()};
+        const fs::path data = game / "Velquist";
+        fs::create_directory(data);
+        std::ofstream(data / "settings1.ini", std::ios::binary) << before;
+        fillLeaving(game, free);
+
+        const auto r =
+            sim_process::run(Session().open().down(6).select().down().right().back().back().text(),
+                             {"--game", game.string()});
+        ASSERT_EQ(r.exitCode, 0) << r.errors;
+        const std::string after = slurp(data / "settings1.ini");
+        if (after != before) {
+            for (const char* kept : {"hudSize=151;", "needleGreen=100;", "isEnabledInBic=1;",
+                                     "ledsOffsetY=70;", "line 48: the needle colour"})
+                EXPECT_NE(after.find(kept), std::string::npos)
+                    << free << " pages free: " << kept << " in\n"
+                    << after;
+        }
+        if (free == 8) {
+            EXPECT_NE(after, before) << "with room to spare the save lands";
+        }
+        EXPECT_EQ(filesIn(data), std::set<std::string>{"settings1.ini"}) << free << " pages free";
+    }
 }
 
 }  // namespace
