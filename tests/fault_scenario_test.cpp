@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -316,6 +317,64 @@ TEST(RealFullDisk, ProfileSaveLandsWholeOrLeavesThePreviousFileByteForByte) {
         }
         EXPECT_EQ(filesIn(data), std::set<std::string>{"settings1.ini"}) << free << " pages free";
     }
+}
+
+// FIFOs in place of settings files and of an image: the plug-in's reads, the host's
+// texture loading and the picture never wait for a writer. The run is stopped after 60 s
+// (it takes about one); the settings behind the FIFOs are never written.
+TEST(SpecialFiles, FifosInPlaceOfSettingsFilesAndAnImageNeverBlock) {
+    const fs::path game = gameFolder(true);
+    const fs::path data = game / "Velquist";
+    const fs::path shots = sim_process::makeTempFolder();
+    fs::remove(data / "Needles" / "NeedleBigA.png");
+    for (const fs::path& fifo :
+         {data / "settings1.ini", data / "settingsGeneral.ini", data / "settingsExtended.ini",
+          data / "Needles" / "NeedleBigA.png"}) {
+        fs::remove(fifo);
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0) << fifo;
+    }
+    const auto r = sim_process::runWithin(
+        60,
+        "vehicle adder label=ADDER class=7\nenter adder\nset adder engine=1 speed=20\nrun 500\n"
+        "shot cluster.png\n" +
+            saveHudSizeUp().text(),
+        {"--game", game.string(), "--shots", shots.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;  // -1 when it was stopped
+    std::set<std::string> missing;
+    for (const Event& t : only(r.trace, "texture"))
+        if (t["missing"].boolean) missing.insert(t["path"].str());
+    EXPECT_EQ(missing, std::set<std::string>{"Needles\\NeedleBigA.png"});
+    EXPECT_GT(fs::file_size(shots / "cluster.png"), 0u);
+    EXPECT_EQ(notifications(r),
+              (std::vector<std::string>{
+                  "settings1.ini could not be read, so changes are not saved.",
+                  "settingsGeneral.ini could not be read, so changes are not saved."}));
+    EXPECT_TRUE(fs::is_fifo(data / "settings1.ini"));
+    EXPECT_TRUE(fs::is_fifo(data / "settingsGeneral.ini"));
+}
+
+// A profile that leads to an endless device, and one of 200 MB (sparse): both read as
+// unreadable at once, so start-up takes no longer than usual and fills no memory, and
+// neither is ever written.
+TEST(SpecialFiles, EndlessAndHugeProfilesAreNotReadAndNeverWritten) {
+    const fs::path game = gameFolder();
+    const fs::path data = game / "Velquist";
+    fs::create_symlink("/dev/zero", data / "settings1.ini");
+    auto r = sim_process::runWithin(60, saveHudSizeUp().text(), {"--game", game.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(notifications(r), std::vector<std::string>{
+                                    "settings1.ini could not be read, so changes are not saved."});
+    EXPECT_TRUE(fs::is_symlink(data / "settings1.ini"));
+
+    std::ofstream(data / "settings1.ini.huge", std::ios::binary) << handSetProfile;
+    fs::resize_file(data / "settings1.ini.huge", 200'000'000);
+    fs::remove(data / "settings1.ini");
+    fs::rename(data / "settings1.ini.huge", data / "settings1.ini");
+    r = sim_process::runWithin(60, saveHudSizeUp().open().down(6).select().run(300).text(),
+                               {"--game", game.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    expectMenuWorksAfterwards(r, "91");  // the default, one up: the file was not read
+    EXPECT_EQ(fs::file_size(data / "settings1.ini"), 200'000'000u);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 // line, with exit status 1.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -157,6 +159,25 @@ TEST_F(CheckCommandTest, MissingFoldersAndBadWords) {
     r = tool_process::run({"check", "--frobnicate"});
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_NE(r.errors.find("usage"), std::string::npos);
+}
+
+// FIFOs in place of a settings file and an image, and a settings file that leads to an
+// endless device: each is reported at once instead of being waited for or read without end.
+TEST_F(CheckCommandTest, FifosAndEndlessFilesAreReportedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo((data() / "settings1.ini").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", data() / "settings2.ini");
+    fs::remove(data() / "Needles" / "NeedleBigA.png");
+    ASSERT_EQ(::mkfifo((data() / "Needles" / "NeedleBigA.png").c_str(), 0644), 0);
+    const tool_process::Result r =
+        tool_process::run({"check", "--game", folder.path().string()}, {}, 60);
+    ASSERT_EQ(r.exitCode, 1) << r.errors;  // -1 when it was stopped after 60 s
+    std::vector<std::string> found;
+    for (const std::string& line : tool_process::lines(r.out))
+        found.push_back(where(line));
+    EXPECT_EQ(found, (std::vector<std::string>{"Velquist/settings1.ini", "Velquist/settings2.ini",
+                                               "Velquist/Needles/NeedleBigA.png"}))
+        << r.out;
+    EXPECT_NE(r.out.find("settings1.ini: cannot be read"), std::string::npos) << r.out;
 }
 
 }  // namespace

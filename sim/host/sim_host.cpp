@@ -4,6 +4,7 @@
 #include <map>
 #include <unordered_map>
 
+#include "sim_files.h"
 #include "world/world.h"
 
 namespace sim {
@@ -106,13 +107,6 @@ std::string hostPath(const std::string& pluginPath) {
 
 namespace {
 
-bool fileExists(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    std::fclose(f);
-    return true;
-}
-
 bool startsWithNoCase(const std::string& text, const std::string& prefix) {
     if (prefix.empty() || text.size() < prefix.size()) return false;
     for (size_t i = 0; i < prefix.size(); ++i) {
@@ -176,7 +170,7 @@ int getGameVersion() {
 int createTexture(const char* path) {
     sim::noteHostEntry();
     const std::string full = path ? path : "";
-    const bool missing = !sim::fileExists(sim::hostPath(full));
+    const bool missing = !sim::isReadableFile(sim::hostPath(full));
     const int id = sim::addTexture({full,
                                     sim::startsWithNoCase(full, host.dataFolder)
                                         ? full.substr(host.dataFolder.size())

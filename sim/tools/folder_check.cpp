@@ -3,13 +3,13 @@
 #include <cairo.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
 
 #include "core/process_texts.h"
 #include "host/platform.h"
+#include "host/portable/file_system.h"
 #include "host/portable/profile_document.h"
 #include "host/portable/profile_encoding.h"
 #include "host/sim_host.h"
@@ -19,6 +19,7 @@
 #include "settings/general_keys.h"
 #include "settings/ini_access.h"
 #include "settings/profile_keys.h"
+#include "sim_files.h"
 #include "telemetry/vehicle_change.h"
 #include "tools/ini_listing.h"
 #include "tools/plugin_folder.h"
@@ -131,6 +132,7 @@ NumberText numberText(std::u16string_view v) {
 std::string imageProblem(const fs::path& file) {
     std::error_code ec;
     if (!fs::exists(file, ec)) return "missing";
+    if (!isReadableFile(file.string())) return "not a readable PNG image";
     cairo_surface_t* image = cairo_image_surface_create_from_png(file.string().c_str());
     const bool ok = cairo_surface_status(image) == CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(image);
@@ -189,14 +191,16 @@ class FolderCheck {
         const fs::path path = gameDir_ / "Velquist" / rule.file;
         std::error_code ec;
         if (!fs::exists(path, ec)) return;  // every key takes its default, as it should
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        if (!in || fs::is_directory(path, ec)) {
-            add(report, 0, "cannot be read: the plug-in uses the defaults of every key in it");
+        // Read as the plug-in's INI layer reads it: a folder, a FIFO, a device or a file
+        // beyond its size limit cannot be read (and is never waited for).
+        std::string bytes;
+        if (portable::systemFileSystem.read(path.string(), bytes) != portable::FileRead::ok) {
+            add(report, 0,
+                "cannot be read: the plug-in uses the defaults of every key in it and never "
+                "writes it");
             return;
         }
-        listings_[rule.file] = listIni(bytes.str());
+        listings_[rule.file] = listIni(bytes);
         const IniListing& listing = listings_[rule.file];
         for (const ListedSection& section : listing.sections) {
             if (section.line == 0) {
