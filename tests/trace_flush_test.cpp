@@ -88,7 +88,7 @@ TEST(TraceFlush, WhatCameBeforeAMarkIsInTheFileWhileTheRunGoesOn) {
 
 // Each fatal signal writes out the lines kept since the mark: the first picture's event.
 TEST(TraceFlush, AFatalSignalWritesOutWhatTheTraceKept) {
-    for (int sig : {SIGTERM, SIGABRT, SIGSEGV, SIGINT}) {
+    for (int sig : {SIGTERM, SIGABRT, SIGSEGV, SIGINT, SIGALRM}) {
         BackgroundRun run;
         ASSERT_TRUE(run.waitFor([&] { return run.shotWritten("b.png"); })) << strsignal(sig);
         const int status = run.stop(sig);

@@ -30,8 +30,10 @@ void install() {
 
 #else
 
-constexpr int watchedSignals[] = {SIGSEGV, SIGBUS, SIGFPE, SIGILL, SIGABRT,
-                                  SIGTERM, SIGINT, SIGHUP, SIGQUIT};
+// The faults, and what ends a run from outside: a stop, a time limit (the scenario
+// fuzzer's alarm, a limit of processor time).
+constexpr int watchedSignals[] = {SIGSEGV, SIGBUS, SIGFPE,  SIGILL,  SIGABRT, SIGTERM,
+                                  SIGINT,  SIGHUP, SIGQUIT, SIGALRM, SIGXCPU};
 constexpr int signalSlots = 65;
 struct sigaction earlier[signalSlots];  // what each signal did before, restored when it comes
 

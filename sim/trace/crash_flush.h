@@ -1,6 +1,7 @@
 // The trace's last lines on an abnormal end: a fatal signal (a crash, an abort, a stop by
-// SIGTERM, SIGINT, SIGHUP or SIGQUIT) or, on Windows, an unhandled exception writes out
-// what the trace keeps in memory before the process ends as it would have without.
+// SIGTERM, SIGINT, SIGHUP or SIGQUIT, a time limit's SIGALRM or SIGXCPU) or, on Windows, an
+// unhandled exception writes out what the trace keeps in memory before the process ends as
+// it would have without.
 #pragma once
 
 namespace sim {
