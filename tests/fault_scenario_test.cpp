@@ -377,4 +377,34 @@ TEST(SpecialFiles, EndlessAndHugeProfilesAreNotReadAndNeverWritten) {
     EXPECT_EQ(fs::file_size(data / "settings1.ini"), 200'000'000u);
 }
 
+// Real failing opens, injected by strace into the system calls: the profile's first 40 opens
+// fail with EACCES (start-up's reads fail part-way), or every open of it fails with EMFILE.
+// Either way none of the five values set by hand is lost; once the opens work again (when
+// the menu opens) the file is read and the change is saved with them.
+TEST(RealFailingOpens, ProfileOpensRefusedAtStartUpCostNoValue) {
+    if (std::system("command -v strace >/dev/null") != 0) GTEST_SKIP() << "strace is not installed";
+    for (const std::string fault : {"EACCES:when=1..40", "EMFILE"}) {
+        const fs::path game = gameFolder();
+        const fs::path profile = game / "Velquist" / "settings1.ini";
+        std::ofstream(profile, std::ios::binary) << handSetProfile;
+        // The leak check does not work under a tracer.
+        const auto r = sim_process::runUnder(
+            "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o /dev/null -P " + profile.string() +
+                " -e trace=openat -e inject=openat:error=" + fault,
+            Session().open().down(6).select().down().right().back().back().text(),
+            {"--game", game.string()});
+        ASSERT_EQ(r.exitCode, 0) << fault << ": " << r.errors;
+        const std::string after = slurp(profile);
+        for (const char* kept :
+             {"needleRed=10", "needleGreen=100", "needleBlue=200", "mainOffsetX=500"})
+            EXPECT_NE(after.find(kept), std::string::npos) << fault << ": " << kept << " in\n"
+                                                           << after;
+        if (fault == "EMFILE") {
+            EXPECT_EQ(after, handSetProfile);
+        } else {
+            EXPECT_NE(after.find("hudSize=151;"), std::string::npos) << after;
+        }
+    }
+}
+
 }  // namespace

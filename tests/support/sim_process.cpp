@@ -33,10 +33,10 @@ std::string shellQuote(const std::string& s) {
 }
 
 Result runPath(const fs::path& scenario, const std::vector<std::string>& extraArgs,
-               const fs::path& work, bool parse = true, int seconds = 0) {
+               const fs::path& work, bool parse = true, const std::string& prefix = "") {
     const fs::path trace = work / "trace.jsonl";
     const fs::path errors = work / "stderr.txt";
-    std::string cmd = seconds > 0 ? "timeout -s KILL " + std::to_string(seconds) + " " : "";
+    std::string cmd = prefix.empty() ? "" : prefix + " ";
     cmd += shellQuote(VELQUIST_SIM) + " run " + shellQuote(scenario.string()) + " --trace " +
            shellQuote(trace.string());
     for (const std::string& a : extraArgs) {
@@ -84,12 +84,17 @@ Result run(const std::string& scenario, const std::vector<std::string>& extraArg
     return runPath(file, extraArgs, work);
 }
 
-Result runWithin(int seconds, const std::string& scenario,
-                 const std::vector<std::string>& extraArgs) {
+Result runUnder(const std::string& prefix, const std::string& scenario,
+                const std::vector<std::string>& extraArgs) {
     const fs::path work = makeTempFolder();
     const fs::path file = work / "test.scn";
     std::ofstream(file, std::ios::binary) << scenario;
-    return runPath(file, extraArgs, work, true, seconds);
+    return runPath(file, extraArgs, work, true, prefix);
+}
+
+Result runWithin(int seconds, const std::string& scenario,
+                 const std::vector<std::string>& extraArgs) {
+    return runUnder("timeout -s KILL " + std::to_string(seconds), scenario, extraArgs);
 }
 
 Result runUnparsed(const std::string& scenario, const std::vector<std::string>& extraArgs) {
