@@ -21,9 +21,9 @@ class ReadWatch {
     bool sawTheFile() const { return sawTheFile_; }
 
   private:
-    std::string path_;
-    platform::FileProbe first_;
-    bool sawTheFile_;
+    std::string path_;           // the file watched
+    platform::FileProbe first_;  // what the probe found when the watch was made
+    bool sawTheFile_;            // true until a probe finds the file otherwise
 };
 
 // One key of a save.
