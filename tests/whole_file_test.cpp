@@ -214,6 +214,24 @@ TEST_F(WholeSaveTest, ANewFileThatCannotBeSavedWholeIsRemoved) {
     EXPECT_EQ(entries(), 0);
 }
 
+// A save that ended part-way (the game was killed) leaves its copy behind; the next save
+// replaces it and removes it when done.
+TEST_F(WholeSaveTest, CopyLeftByAnEndedSaveIsReplacedAndRemoved) {
+    folder->write("settings1.ini", handSet);
+    folder->write("settings1.ini.~backup", "[OPTICS]\r\nneedleRed=1\r\n");
+    readProfileNumber(1);
+    profile.hudSize = 152;
+    callsLeft = 3;
+    portable::fileSystem.create = createFailingLater;
+    EXPECT_EQ(writeProfile(1), SaveResult::failed);
+    EXPECT_EQ(folder->read("settings1.ini"), handSet);  // the fresh copy went back, not the old
+    portable::fileSystem = portable::systemFileSystem;
+    folder->write("settings1.ini.~backup", "[OPTICS]\r\nneedleRed=1\r\n");
+    EXPECT_EQ(writeProfile(1), SaveResult::saved);
+    EXPECT_NE(folder->read("settings1.ini").find("hudSize=152;"), std::string::npos);
+    EXPECT_EQ(entries(), 1);
+}
+
 TEST_F(WholeSaveTest, ReadOnlyFileIsLeftAloneWithoutACopy) {
     folder->write("settings1.ini", handSet);
     fs::permissions(folder->data() / "settings1.ini", fs::perms::owner_read);
