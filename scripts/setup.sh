@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   zip unzip
   libsdl2-dev xvfb xdotool
+  strace
   "$@"
 )
 

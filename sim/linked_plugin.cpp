@@ -72,4 +72,9 @@ bool LinkedPlugin::failAllocations(uint32_t count) {
     return true;
 }
 
+bool LinkedPlugin::holdFile(const std::string& hostPath, bool held, std::string& /*error*/) {
+    holdOpen(hostPath, held);
+    return true;
+}
+
 }  // namespace sim

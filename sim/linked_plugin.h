@@ -11,6 +11,7 @@ public:
     void unload() override;
     bool setDisk(DiskState state) override;
     bool failAllocations(uint32_t count) override;
+    bool holdFile(const std::string& hostPath, bool held, std::string& error) override;
 };
 
 }  // namespace sim

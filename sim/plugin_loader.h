@@ -25,6 +25,10 @@ public:
     // The plug-in's next count allocations (of its own code, from now on, across loads)
     // fail; 0 lets them all succeed again. A loader that cannot answers false.
     virtual bool failAllocations(uint32_t /*count*/) { return false; }
+    // Another program opens the existing file at hostPath without sharing (held) or closes
+    // it again: while it is held, the plug-in can neither open nor replace it. False, with
+    // a message, when that cannot be done.
+    virtual bool holdFile(const std::string& hostPath, bool held, std::string& error) = 0;
 };
 
 }  // namespace sim

@@ -2,7 +2,11 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include <cstdio>
 #else
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -28,6 +32,22 @@ std::filesystem::path dataRelative(const std::string& path) {
     for (char& c : p)
         if (c == '\\') c = '/';
     return std::filesystem::path(p);
+}
+
+bool isReadableFile(const std::string& path) {
+#ifdef _WIN32
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f) return false;
+    std::fclose(f);
+    return true;
+#else
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat info;
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    return regular;
+#endif
 }
 
 }  // namespace sim

@@ -1,9 +1,16 @@
 // Faults of the world around the plug-in, through velquist-sim: a read-only or a missing
 // data folder, a disk that fills up while the menu saves, a settings file replaced by a
-// folder, images that are no PNG, empty or missing. The plug-in keeps running on its
-// defaults and the values in memory, and no saved file is ever torn.
+// folder or held open by another program, images that are no PNG, empty or missing. The
+// plug-in keeps running on its defaults and the values in memory, no saved file is ever
+// torn, and no file is overwritten with values that were not read from it.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -217,6 +224,239 @@ TEST(ImageFaults, ImagesThatAreNoPngEmptyOrMissingLoadAndDrawNothing) {
         if (t["missing"].boolean) missing.insert(t["path"].str());
     EXPECT_EQ(missing, std::set<std::string>{"Damage.png"});
     EXPECT_GT(fs::file_size(shots / "cluster.png"), 0u);
+}
+
+// The player's own files: values set by hand, the rest left out.
+const std::string handSetProfile =
+    "[OPTICS]\r\nneedleRed=10\r\nneedleGreen=100\r\nneedleBlue=200\r\n"
+    "[PLACEMENT]\r\nhudSize=150\r\nmainOffsetX=500\r\n";
+const std::string handSetGeneral = "[GENERAL]\r\nmenuKey=10\r\nrefreshInterval=20\r\n";
+
+std::vector<std::string> notifications(const sim_process::Result& r) {
+    std::vector<std::string> out;
+    for (const Event& e : only(r.trace, "notify"))
+        out.push_back(e["text"].str());
+    return out;
+}
+
+// Another program holds the profile open without sharing from before start-up until the
+// player has changed a value in the menu: its values were never read, so the saves of the
+// pages left afterwards, which would write the defaults, are skipped; the first says so.
+TEST(HeldFiles, ProfileHeldAtStartUpIsNeverOverwritten) {
+    const fs::path game = gameFolder();
+    const fs::path data = game / "Velquist";
+    std::ofstream(data / "settings1.ini", std::ios::binary) << handSetProfile;
+    std::ofstream(data / "settingsGeneral.ini", std::ios::binary) << handSetGeneral;
+    const auto before = filesIn(data);
+    Session menu;
+    menu.open().down(6).select().down().right();  // Placement: HUD Size one up
+    menu.line("release settings1.ini").back();    // the file is free when the page is left
+    menu.up(2).select().right().back().back();    // Optics: Needle Red one up, left too
+    const auto r =
+        sim_process::run("hold settings1.ini\n" + menu.text(), {"--game", game.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(slurp(data / "settings1.ini"), handSetProfile);
+    EXPECT_EQ(notifications(r), std::vector<std::string>{
+                                    "settings1.ini could not be read, so changes are not saved."});
+    EXPECT_EQ(filesIn(data), before);
+}
+
+TEST(HeldFiles, GeneralFileHeldAtStartUpIsNeverOverwritten) {
+    const fs::path game = gameFolder();
+    const fs::path data = game / "Velquist";
+    std::ofstream(data / "settingsGeneral.ini", std::ios::binary) << handSetGeneral;
+    const auto r = sim_process::run(
+        "hold settingsGeneral.ini\n" +
+            Session().open().select().line("release settingsGeneral.ini").back().back().text(),
+        {"--game", game.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(slurp(data / "settingsGeneral.ini"), handSetGeneral);
+    EXPECT_EQ(notifications(r),
+              std::vector<std::string>{
+                  "settingsGeneral.ini could not be read, so changes are not saved."});
+}
+
+// Released before the menu opens: the file is read then, the menu shows the player's
+// values, and leaving a page saves them with the change.
+TEST(HeldFiles, ProfileReleasedBeforeTheMenuOpensIsReadThenAndSaved) {
+    const fs::path game = gameFolder();
+    const fs::path data = game / "Velquist";
+    std::ofstream(data / "settings1.ini", std::ios::binary) << handSetProfile;
+    const auto r = sim_process::run("hold settings1.ini\nframes 10\nrelease settings1.ini\n" +
+                                        saveHudSizeUp().open().down(6).select().run(300).text(),
+                                    {"--game", game.string()});
+    expectMenuWorksAfterwards(r, "151");
+    EXPECT_TRUE(notifications(r).empty());
+    const std::string saved = slurp(data / "settings1.ini");
+    for (const char* kept : {"needleRed=10;", "needleGreen=100;", "needleBlue=200;", "hudSize=151;",
+                             "mainOffsetX=500;", "isEnabledInBic=1;"})
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept << " in\n" << saved;
+}
+
+TEST(HeldFiles, OnlyAnExistingFileCanBeHeldAndAHeldFileIsNotRewrittenByTheScenario) {
+    const fs::path game = gameFolder();
+    auto r = sim_process::run("hold settings1.ini\nframes 1\n", {"--game", game.string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.errors.find("cannot hold settings1.ini: no such file"), std::string::npos)
+        << r.errors;
+    r = sim_process::run("file settings1.ini\nend\nhold settings1.ini\nremove settings1.ini\n",
+                         {"--game", game.string()});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_NE(r.errors.find("settings1.ini is held: release it first"), std::string::npos)
+        << r.errors;
+}
+
+// The player's profile of five values and 3.5 KiB of notes: a save of all 39 keys makes it
+// cross a page of the disk.
+std::string profileWithNotes() {
+    std::string text = handSetProfile + "[NOTES]\r\n";
+    for (int i = 1; i <= 48; ++i)
+        text += "; my notes on the HUD, line " + std::to_string(i) +
+                ": the needle colour I like best at night\r\n";
+    return text;
+}
+
+// Fills the file system of folder until `pages` pages of 4 KiB are left free.
+void fillLeaving(const fs::path& folder, int pages) {
+    const std::string filler = (folder / "filler").string();
+    const int fd = ::open(filler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    ASSERT_GE(fd, 0);
+    const std::string page(4096, '\0');
+    while (::write(fd, page.data(), page.size()) == static_cast<ssize_t>(page.size())) {
+    }
+    ::close(fd);
+    fs::resize_file(filler, fs::file_size(filler) - static_cast<uintmax_t>(pages) * 4096);
+    struct statvfs disk;
+    ASSERT_EQ(::statvfs(folder.c_str(), &disk), 0);
+    ASSERT_EQ(disk.f_bavail, static_cast<fsblkcnt_t>(pages));
+}
+
+// A real full disk: the game folder is a tmpfs of 256 KiB, filled until 0, 1, 2 or 8 pages
+// are free, and the menu saves the profile. The save lands whole (every key, the change,
+// the player's own lines) or the previous file stays byte for byte; nothing is left beside
+// it. Mounting needs root.
+TEST(RealFullDisk, ProfileSaveLandsWholeOrLeavesThePreviousFileByteForByte) {
+    if (::geteuid() != 0) GTEST_SKIP() << "mounting a tmpfs needs root";
+    const std::string before = profileWithNotes();
+    for (int free : {0, 1, 2, 8}) {
+        const fs::path game = sim_process::makeTempFolder();
+        if (std::system(("mount -t tmpfs -o size=256k velquist-test " + game.string()).c_str()) !=
+            0)
+            GTEST_SKIP() << "cannot mount a tmpfs here";
+        struct Unmount {
+            std::string at;
+            ~Unmount() { std::system(("umount " + at).c_str()); }
+        } unmount{game.string()};
+        const fs::path data = game / "Velquist";
+        fs::create_directory(data);
+        std::ofstream(data / "settings1.ini", std::ios::binary) << before;
+        fillLeaving(game, free);
+
+        const auto r =
+            sim_process::run(Session().open().down(6).select().down().right().back().back().text(),
+                             {"--game", game.string()});
+        ASSERT_EQ(r.exitCode, 0) << r.errors;
+        const std::string after = slurp(data / "settings1.ini");
+        if (after != before) {
+            for (const char* kept : {"hudSize=151;", "needleGreen=100;", "isEnabledInBic=1;",
+                                     "ledsOffsetY=70;", "line 48: the needle colour"})
+                EXPECT_NE(after.find(kept), std::string::npos)
+                    << free << " pages free: " << kept << " in\n"
+                    << after;
+        }
+        if (free == 8) {
+            EXPECT_NE(after, before) << "with room to spare the save lands";
+        }
+        EXPECT_EQ(filesIn(data), std::set<std::string>{"settings1.ini"}) << free << " pages free";
+    }
+}
+
+// FIFOs in place of settings files and of an image: the plug-in's reads, the host's
+// texture loading and the picture never wait for a writer. The run is stopped after 60 s
+// (it takes about one); the settings behind the FIFOs are never written.
+TEST(SpecialFiles, FifosInPlaceOfSettingsFilesAndAnImageNeverBlock) {
+    const fs::path game = gameFolder(true);
+    const fs::path data = game / "Velquist";
+    const fs::path shots = sim_process::makeTempFolder();
+    fs::remove(data / "Needles" / "NeedleBigA.png");
+    for (const fs::path& fifo :
+         {data / "settings1.ini", data / "settingsGeneral.ini", data / "settingsExtended.ini",
+          data / "Needles" / "NeedleBigA.png"}) {
+        fs::remove(fifo);
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0) << fifo;
+    }
+    const auto r = sim_process::runWithin(
+        60,
+        "vehicle adder label=ADDER class=7\nenter adder\nset adder engine=1 speed=20\nrun 500\n"
+        "shot cluster.png\n" +
+            saveHudSizeUp().text(),
+        {"--game", game.string(), "--shots", shots.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;  // -1 when it was stopped
+    std::set<std::string> missing;
+    for (const Event& t : only(r.trace, "texture"))
+        if (t["missing"].boolean) missing.insert(t["path"].str());
+    EXPECT_EQ(missing, std::set<std::string>{"Needles\\NeedleBigA.png"});
+    EXPECT_GT(fs::file_size(shots / "cluster.png"), 0u);
+    EXPECT_EQ(notifications(r),
+              (std::vector<std::string>{
+                  "settings1.ini could not be read, so changes are not saved.",
+                  "settingsGeneral.ini could not be read, so changes are not saved."}));
+    EXPECT_TRUE(fs::is_fifo(data / "settings1.ini"));
+    EXPECT_TRUE(fs::is_fifo(data / "settingsGeneral.ini"));
+}
+
+// A profile that leads to an endless device, and one of 200 MB (sparse): both read as
+// unreadable at once, so start-up takes no longer than usual and fills no memory, and
+// neither is ever written.
+TEST(SpecialFiles, EndlessAndHugeProfilesAreNotReadAndNeverWritten) {
+    const fs::path game = gameFolder();
+    const fs::path data = game / "Velquist";
+    fs::create_symlink("/dev/zero", data / "settings1.ini");
+    auto r = sim_process::runWithin(60, saveHudSizeUp().text(), {"--game", game.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(notifications(r), std::vector<std::string>{
+                                    "settings1.ini could not be read, so changes are not saved."});
+    EXPECT_TRUE(fs::is_symlink(data / "settings1.ini"));
+
+    std::ofstream(data / "settings1.ini.huge", std::ios::binary) << handSetProfile;
+    fs::resize_file(data / "settings1.ini.huge", 200'000'000);
+    fs::remove(data / "settings1.ini");
+    fs::rename(data / "settings1.ini.huge", data / "settings1.ini");
+    r = sim_process::runWithin(60, saveHudSizeUp().open().down(6).select().run(300).text(),
+                               {"--game", game.string()});
+    ASSERT_EQ(r.exitCode, 0) << r.errors;
+    expectMenuWorksAfterwards(r, "91");  // the default, one up: the file was not read
+    EXPECT_EQ(fs::file_size(data / "settings1.ini"), 200'000'000u);
+}
+
+// Real failing opens, injected by strace into the system calls: the profile's first 40 opens
+// fail with EACCES (start-up's reads fail part-way), or every open of it fails with EMFILE.
+// Either way none of the five values set by hand is lost; once the opens work again (when
+// the menu opens) the file is read and the change is saved with them.
+TEST(RealFailingOpens, ProfileOpensRefusedAtStartUpCostNoValue) {
+    if (std::system("command -v strace >/dev/null") != 0) GTEST_SKIP() << "strace is not installed";
+    for (const std::string fault : {"EACCES:when=1..40", "EMFILE"}) {
+        const fs::path game = gameFolder();
+        const fs::path profile = game / "Velquist" / "settings1.ini";
+        std::ofstream(profile, std::ios::binary) << handSetProfile;
+        // The leak check does not work under a tracer.
+        const auto r = sim_process::runUnder(
+            "ASAN_OPTIONS=detect_leaks=0 strace -f -qq -o /dev/null -P " + profile.string() +
+                " -e trace=openat -e inject=openat:error=" + fault,
+            Session().open().down(6).select().down().right().back().back().text(),
+            {"--game", game.string()});
+        ASSERT_EQ(r.exitCode, 0) << fault << ": " << r.errors;
+        const std::string after = slurp(profile);
+        for (const char* kept :
+             {"needleRed=10", "needleGreen=100", "needleBlue=200", "mainOffsetX=500"})
+            EXPECT_NE(after.find(kept), std::string::npos) << fault << ": " << kept << " in\n"
+                                                           << after;
+        if (fault == "EMFILE") {
+            EXPECT_EQ(after, handSetProfile);
+        } else {
+            EXPECT_NE(after.find("hudSize=151;"), std::string::npos) << after;
+        }
+    }
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 // off the screen, or at the image, with their pixels; --screen adds a player's screen.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -291,6 +293,25 @@ TEST_F(CheckCommandTest, ImageTooLargeToMeasureIsNamedAndLeftOut) {
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1);
     lineAt(r, "Velquist/Damage.png", std::to_string(side) + " x 2 px is larger than");
+}
+
+// FIFOs in place of a settings file and an image, and a settings file that leads to an
+// endless device: each is reported at once instead of being waited for or read without end.
+TEST_F(CheckCommandTest, FifosAndEndlessFilesAreReportedWithoutWaiting) {
+    ASSERT_EQ(::mkfifo((data() / "settings1.ini").c_str(), 0644), 0);
+    fs::create_symlink("/dev/zero", data() / "settings2.ini");
+    fs::remove(data() / "Needles" / "NeedleBigA.png");
+    ASSERT_EQ(::mkfifo((data() / "Needles" / "NeedleBigA.png").c_str(), 0644), 0);
+    const tool_process::Result r =
+        tool_process::run({"check", "--game", folder.path().string()}, {}, 60);
+    ASSERT_EQ(r.exitCode, 1) << r.errors;  // -1 when it was stopped after 60 s
+    std::vector<std::string> found;
+    for (const std::string& line : tool_process::lines(r.out))
+        found.push_back(where(line));
+    EXPECT_EQ(found, (std::vector<std::string>{"Velquist/settings1.ini", "Velquist/settings2.ini",
+                                               "Velquist/Needles/NeedleBigA.png"}))
+        << r.out;
+    EXPECT_NE(r.out.find("settings1.ini: cannot be read"), std::string::npos) << r.out;
 }
 
 }  // namespace

@@ -3,11 +3,15 @@
 // (ini_conformance/); these cases pin the behaviours the plug-in relies on.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <string>
 
 #include "host/platform.h"
@@ -56,6 +60,8 @@ using ProfileReadTest = PrivateProfile;
 using ProfileNumberTest = PrivateProfile;
 using ProfileWriteTest = PrivateProfile;
 using ProfileWriteFailureTest = PrivateProfile;
+using ProfileFileKindTest = PrivateProfile;
+using ProfileProbeTest = PrivateProfile;
 
 TEST_F(ProfileReadTest, NamesCompareWithoutRegardToCaseAndBlanks) {
     put("[General]\r\n  MenuKey \t=  8 \r\n");
@@ -266,6 +272,122 @@ TEST_F(ProfileWriteFailureTest, LeftoverTemporaryFileIsSteppedOver) {
     EXPECT_TRUE(write("s", "k", "2"));
     EXPECT_EQ(contents(), "[s]\r\nk=2\r\n");
     EXPECT_TRUE(fs::exists(leftover));
+}
+
+// kernel32 opens the file for writing, which Windows refuses for a read-only file; the
+// file is not replaced, changed value or not, and keeps its mode.
+TEST_F(ProfileWriteFailureTest, ReadOnlyFileIsRefusedAndKeepsItsMode) {
+    const std::string old = "[s]\r\nk=1\r\n";
+    put(old);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_FALSE(write("s", "k", "2"));
+    EXPECT_FALSE(write("s", "k", "1"));
+    EXPECT_EQ(contents(), old);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(temp_files::entryCount(dir), 1);
+}
+
+// kernel32 writes the file a symbolic link names; the link stays a link.
+TEST_F(ProfileWriteTest, SymbolicLinkIsWrittenThrough) {
+    fs::create_directory(dir / "real");
+    temp_files::writeFile(dir / "real" / "target.ini", "[s]\r\nk=1\r\n");
+    fs::create_symlink("real/target.ini", file);
+    EXPECT_TRUE(write("s", "k", "2"));
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(temp_files::readFile(dir / "real" / "target.ini"), "[s]\r\nk=2\r\n");
+    EXPECT_EQ(text("s", "k"), "2");
+    // A link that leads nowhere yet: the write creates the file it names.
+    fs::create_symlink("real/new.ini", dir / "dangling.ini");
+    path = folder.pluginPath("dangling.ini");
+    EXPECT_TRUE(write("s", "k", "3"));
+    EXPECT_TRUE(fs::is_symlink(dir / "dangling.ini"));
+    EXPECT_EQ(temp_files::readFile(dir / "real" / "new.ini"), "[s]\r\nk=3\r\n");
+}
+
+// A run killed between writing the temporary file and the rename leaves it behind; the
+// next write of that file removes it.
+TEST_F(ProfileWriteFailureTest, TemporaryFileOfAnEndedRunIsRemovedByTheNextWrite) {
+    put("[s]\r\nk=1\r\n");
+    temp_files::writeFile(portable::temporaryName(file.string()), "[s]\r\nk=half");
+    EXPECT_TRUE(write("s", "k", "2"));
+    EXPECT_EQ(contents(), "[s]\r\nk=2\r\n");
+    EXPECT_EQ(temp_files::entryCount(dir), 1);
+}
+
+// When neither the rename nor the clean-up is allowed, one temporary file is left however
+// many writes fail, and the first write that may rename removes it.
+TEST_F(ProfileWriteFailureTest, RefusedCleanUpLeavesOneTemporaryFileAtMost) {
+    const std::string old = "[s]\r\nk=1\r\n";
+    put(old);
+    portable::fileSystem.rename = [](const std::string&, const std::string&) { return false; };
+    portable::fileSystem.remove = [](const std::string&) { return false; };
+    for (int i = 0; i < 42; ++i)
+        EXPECT_FALSE(write("s", ("k" + std::to_string(i)).c_str(), "2"));
+    EXPECT_EQ(contents(), old);
+    EXPECT_EQ(temp_files::entryCount(dir), 2);
+    EXPECT_TRUE(fs::exists(portable::temporaryName(file.string())));
+
+    portable::fileSystem = portable::systemFileSystem;
+    EXPECT_TRUE(write("s", "k", "2"));
+    EXPECT_EQ(temp_files::entryCount(dir), 1);
+}
+
+// A FIFO in the file's place would keep an open for reading waiting for a writer; it
+// reads as unreadable at once and is never written. Bounded, so that a hang fails.
+TEST_F(ProfileFileKindTest, FifoIsNeitherWaitedForNorWritten) {
+    ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+    auto reading = std::async(std::launch::async, [&] {
+        char buf[8];
+        const uint32_t n = getPrivateProfileString("s", "k", "D", buf, sizeof buf, path.c_str());
+        return std::string(buf, n);
+    });
+    if (reading.wait_for(std::chrono::seconds(20)) != std::future_status::ready) {
+        // Let the blocked open go, so that the test ends.
+        ::close(::open(file.c_str(), O_WRONLY | O_NONBLOCK));
+        FAIL() << "a read of a FIFO waited for a writer";
+    }
+    EXPECT_EQ(reading.get(), "D");
+    EXPECT_EQ(number("s", "k", -3), -3);
+    EXPECT_FALSE(write("s", "k", "v"));
+    EXPECT_TRUE(fs::is_fifo(file));
+}
+
+// Files larger than the limit, and links to endless devices, read as unreadable instead
+// of filling the memory; a file of exactly the limit is read.
+TEST_F(ProfileFileKindTest, FilesBeyondTheSizeLimitAndDevicesAreUnreadable) {
+    const std::string head = "[s]\r\nk=5\r\n;";
+    put(head + std::string(portable::fileSizeLimit - head.size(), 'x'));
+    EXPECT_EQ(number("s", "k"), 5);
+    put(head + std::string(portable::fileSizeLimit - head.size() + 1, 'x'));
+    EXPECT_EQ(number("s", "k"), 77);
+    EXPECT_EQ(text("s", "k", "\"D\""), "\"D\"");  // the unreadable file's answer
+    EXPECT_FALSE(write("s", "k", "6"));
+    EXPECT_EQ(fs::file_size(file), portable::fileSizeLimit + 1);
+
+    fs::remove(file);
+    fs::create_symlink("/dev/zero", file);
+    EXPECT_EQ(number("s", "k"), 77);
+    EXPECT_FALSE(write("s", "k", "6"));
+    EXPECT_TRUE(fs::is_symlink(file));
+}
+
+TEST_F(ProfileProbeTest, EachKindOfPathIsFoundAsTheFunctionsMeetIt) {
+    const auto probe = [&](const std::string& name) {
+        return probeFile(folder.pluginPath(name).c_str());
+    };
+    EXPECT_EQ(probe("test.ini"), FileProbe::absent);
+    EXPECT_EQ(probe("none/x.ini"), FileProbe::absent);
+    put("[s]\r\nk=1\r\n");
+    EXPECT_EQ(probe("test.ini"), FileProbe::readable);
+    fs::permissions(file, fs::perms::owner_read);
+    EXPECT_EQ(probe("test.ini"), FileProbe::readOnly);
+    fs::create_directory(dir / "folder.ini");
+    EXPECT_EQ(probe("folder.ini"), FileProbe::unreadable);
+    ASSERT_EQ(::mkfifo((dir / "fifo.ini").c_str(), 0644), 0);
+    EXPECT_EQ(probe("fifo.ini"), FileProbe::unreadable);
+    temp_files::writeFile(dir / "big.ini", std::string(portable::fileSizeLimit + 1, ' '));
+    EXPECT_EQ(probe("big.ini"), FileProbe::unreadable);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <unordered_map>
 
 #include "host/plugin_code.h"
+#include "sim_files.h"
 #include "world/world.h"
 
 namespace sim {
@@ -120,13 +121,6 @@ std::string hostPath(const std::string& pluginPath) {
 
 namespace {
 
-bool fileExists(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
-    std::fclose(f);
-    return true;
-}
-
 bool startsWithNoCase(const std::string& text, const std::string& prefix) {
     if (prefix.empty() || text.size() < prefix.size()) return false;
     for (size_t i = 0; i < prefix.size(); ++i) {
@@ -197,7 +191,7 @@ int createTexture(const char* path) {
     const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
     const std::string full = path ? path : "";
-    const bool missing = !sim::fileExists(sim::hostPath(full));
+    const bool missing = !sim::isReadableFile(sim::hostPath(full));
     const int id = sim::addTexture({full,
                                     sim::startsWithNoCase(full, host.dataFolder)
                                         ? full.substr(host.dataFolder.size())

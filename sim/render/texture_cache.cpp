@@ -1,5 +1,7 @@
 #include "render/texture_cache.h"
 
+#include "sim_files.h"
+
 namespace sim {
 
 namespace {
@@ -30,6 +32,8 @@ cairo_surface_t* TextureCache::image(int id, const std::string& hostPath) {
     Entry& e = images_[slot];
     if (!e.tried) {
         e.tried = true;
+        // Not a FIFO or a device: those would keep the picture waiting, or never end.
+        if (!isReadableFile(hostPath)) return nullptr;
         cairo_surface_t* s = cairo_image_surface_create_from_png(hostPath.c_str());
         if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS &&
             cairo_image_surface_get_width(s) > 0 && cairo_image_surface_get_height(s) > 0) {

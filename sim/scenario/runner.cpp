@@ -73,10 +73,29 @@ bool Runner::prepare(std::string& error) {
     return true;
 }
 
+bool Runner::hold(const std::string& path, bool held, std::string& error) {
+    const fs::path file = fs::path(gameDir_) / "Velquist" / dataRelative(path);
+    std::error_code ec;
+    if (held && !fs::is_regular_file(file, ec)) {
+        error = "cannot hold " + path + ": no such file";
+        return false;
+    }
+    if (!loader_.holdFile(file.string(), held, error)) return false;
+    if (held)
+        held_.insert(file.string());
+    else
+        held_.erase(file.string());
+    return true;
+}
+
 void Runner::finish() {
     host.trace.close();
     if (loaded_) loader_.unload();
     loaded_ = false;
+    std::string error;
+    for (const std::string& file : held_)
+        loader_.holdFile(file, false, error);
+    held_.clear();
     if (temporary_) {
         std::error_code ec;
         fs::remove_all(gameDir_, ec);
@@ -121,6 +140,12 @@ bool Runner::execute(const Command& c, std::string& error) {
         host.tick = number(w[0]);
     } else if (c.name == "version") {
         host.gameVersion = static_cast<int>(*parseInteger(w[0]));
+    } else if ((c.name == "file" || c.name == "remove") &&
+               held_.count((fs::path(gameDir_) / "Velquist" / dataRelative(w[0])).string())) {
+        error = w[0] + " is held: release it first";
+        return false;
+    } else if (c.name == "hold" || c.name == "release") {
+        return hold(w[0], c.name == "hold", error);
     } else if (c.name == "file") {
         const fs::path path = fs::path(gameDir_) / "Velquist" / dataRelative(w[0]);
         std::error_code ec;
@@ -160,6 +185,8 @@ bool Runner::execute(const Command& c, std::string& error) {
         std::string text;
         for (const std::string& word : w) text += (text.empty() ? "" : " ") + word;
         event("mark").field("text", text);
+        // A run that hangs or crashes later still shows every part it finished.
+        host.trace.flush();
     } else if (c.name == "memory") {
         const ProcessMemory use = processMemory();
         event("memory")

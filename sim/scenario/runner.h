@@ -1,6 +1,7 @@
 // Runs a checked scenario against the simulated host and the plug-in.
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ private:
     void runFor(uint32_t ms);
     void press(uint32_t vk, uint32_t ms);
     void reportMemory() const;
+    bool hold(const std::string& path, bool held, std::string& error);
 
     PluginLoader& loader_;
     RunOptions options_;
@@ -41,7 +43,8 @@ private:
     bool temporary_ = false;
     bool loaded_ = false;
     bool unloaded_ = false;
-    unsigned unloads_ = 0;  // unloads so far
+    unsigned unloads_ = 0;        // unloads so far
+    std::set<std::string> held_;  // host paths of the files `hold` holds open
 };
 
 }  // namespace sim

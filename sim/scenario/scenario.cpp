@@ -38,6 +38,16 @@ std::string trimmed(const std::string& s) {
 
 using Check = std::function<std::string(const Command&)>;
 
+std::string wantWords(const Command& c, size_t n);
+
+// One word: a path inside the data folder.
+std::string dataPathOnly(const Command& c) {
+    std::string e = wantWords(c, 1);
+    if (e.empty() && !isDataPath(c.words[0]))
+        e = "not a path inside the data folder: " + c.words[0];
+    return e;
+}
+
 std::string wantWords(const Command& c, size_t n) {
     if (c.words.size() < n) return "missing argument to " + c.name;
     if (c.words.size() > n) return "unexpected word: " + c.words[n];
@@ -125,6 +135,8 @@ const std::map<std::string, Check>& checks() {
              if (e.empty() && c.words[0] != "fail") e = "expected fail N or ok: " + c.words[0];
              return e.empty() ? wantInteger(c.words[1], "allocation count", 1, UINT32_MAX) : e;
          }},
+        {"hold", dataPathOnly},
+        {"release", dataPathOnly},
         {"mark", [](const Command&) { return std::string(); }},
         {"memory", [](const Command& c) { return wantWords(c, 0); }},
 #ifdef VELQUIST_SIM_ONLY

@@ -9,6 +9,7 @@
 #include "hud/needle_math.h"
 #include "hud/texture_catalogue.h"
 #include "settings/extended_settings.h"
+#include "sim_files.h"
 #include "skin/dial_scales.h"
 
 namespace fs = std::filesystem;
@@ -40,6 +41,10 @@ std::string number(double v) {
 }
 
 cairo_surface_t* loadPng(const fs::path& file, std::string& error) {
+    if (!isReadableFile(file.string())) {
+        error = "cannot read the image " + file.string() + ": not a regular file";
+        return nullptr;
+    }
     cairo_surface_t* s = cairo_image_surface_create_from_png(file.string().c_str());
     if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) return s;
     error = "cannot read the image " + file.string() + ": " +

@@ -1,13 +1,13 @@
 #include "tools/folder_check.h"
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
 
 #include "core/process_texts.h"
 #include "host/platform.h"
+#include "host/portable/file_system.h"
 #include "host/portable/profile_document.h"
 #include "host/portable/profile_encoding.h"
 #include "host/sim_host.h"
@@ -17,6 +17,7 @@
 #include "settings/general_keys.h"
 #include "settings/ini_access.h"
 #include "settings/profile_keys.h"
+#include "sim_files.h"
 #include "telemetry/vehicle_change.h"
 #include "tools/ini_listing.h"
 #include "tools/layout_findings.h"
@@ -134,6 +135,7 @@ NumberText numberText(std::u16string_view v) {
 std::string imageProblem(const fs::path& file, InkCache& inks) {
     std::error_code ec;
     if (!fs::exists(file, ec)) return "missing";
+    if (!isReadableFile(file.string())) return "not a readable PNG image";
     // An image too large to measure is left to the layout check's report.
     if (inks.ink(file.string()) || inks.tooLarge().count(file.string())) return "";
     return "not a readable PNG image";
@@ -188,14 +190,16 @@ class FolderCheck {
         const fs::path path = gameDir_ / "Velquist" / rule.file;
         std::error_code ec;
         if (!fs::exists(path, ec)) return;  // every key takes its default, as it should
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream bytes;
-        bytes << in.rdbuf();
-        if (!in || fs::is_directory(path, ec)) {
-            add(report, 0, "cannot be read: the plug-in uses the defaults of every key in it");
+        // Read as the plug-in's INI layer reads it: a folder, a FIFO, a device or a file
+        // beyond its size limit cannot be read (and is never waited for).
+        std::string bytes;
+        if (portable::systemFileSystem.read(path.string(), bytes) != portable::FileRead::ok) {
+            add(report, 0,
+                "cannot be read: the plug-in uses the defaults of every key in it and never "
+                "writes it");
             return;
         }
-        listings_[rule.file] = listIni(bytes.str());
+        listings_[rule.file] = listIni(bytes);
         const IniListing& listing = listings_[rule.file];
         for (const ListedSection& section : listing.sections) {
             if (section.line == 0) {

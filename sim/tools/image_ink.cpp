@@ -6,6 +6,8 @@
 #include <bit>
 #include <fstream>
 
+#include "sim_files.h"
+
 namespace sim {
 
 namespace {
@@ -111,7 +113,8 @@ const ImageInk* InkCache::ink(const std::string& hostPath) {
     if (known != images_.end()) return known->second.get();
     std::unique_ptr<ImageInk>& slot = images_[hostPath];
     uint32_t w = 0, h = 0;
-    if (!pngSize(hostPath, w, h)) return nullptr;
+    // Only a regular file is opened: a FIFO in place of an image would wait for ever.
+    if (!isReadableFile(hostPath) || !pngSize(hostPath, w, h)) return nullptr;
     if (w > static_cast<uint32_t>(inkSideMax) || h > static_cast<uint32_t>(inkSideMax)) {
         tooLarge_[hostPath] = std::to_string(w) + " x " + std::to_string(h);
         return nullptr;

@@ -1,6 +1,15 @@
 #include "trace/trace.h"
 
+#include <cerrno>
 #include <cmath>
+#include <cstring>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "trace/crash_flush.h"
 
 namespace sim {
 
@@ -11,18 +20,61 @@ bool Trace::open(const std::string& destination) {
     if (destination == "-") {
         out_ = stdout;
         ownsStream_ = false;
-        return true;
+    } else {
+        out_ = std::fopen(destination.c_str(), "wb");
+        ownsStream_ = out_ != nullptr;
+        if (!out_) return false;
     }
-    out_ = std::fopen(destination.c_str(), "wb");
-    ownsStream_ = out_ != nullptr;
-    return out_ != nullptr;
+    fd_ = fileno(out_);
+    watchForAbnormalEnd(this);
+    return true;
 }
 
 void Trace::close() {
-    if (out_ && ownsStream_) std::fclose(out_);
-    if (out_ && !ownsStream_) std::fflush(out_);
+    if (!out_) return;
+    flush();
+    watchForAbnormalEnd(nullptr);
+    if (ownsStream_) std::fclose(out_);
     out_ = nullptr;
+    fd_ = -1;
     ownsStream_ = false;
+}
+
+void Trace::writeOut(const char* bytes, size_t size) {
+    while (size > 0) {
+        const auto n = ::write(fd_, bytes, static_cast<unsigned>(size));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return;  // a closed pipe, a full disk: the rest is lost
+        bytes += n;
+        size -= static_cast<size_t>(n);
+    }
+}
+
+void Trace::write(const std::string& line) {
+    if (!out_) return;
+    if (kept_ + line.size() > bufferSize) flush();
+    if (line.size() > bufferSize) {
+        writeOut(line.data(), line.size());
+        return;
+    }
+    std::memcpy(buffer_ + kept_, line.data(), line.size());
+    kept_ = kept_ + line.size();
+}
+
+void Trace::flush() {
+    if (!out_) return;
+    std::fflush(out_);  // whatever else went to the same stream comes first
+    // Written before it is forgotten: a signal in between writes these lines twice rather
+    // than never.
+    writeOut(buffer_, kept_);
+    kept_ = 0;
+}
+
+void Trace::flushAtAbnormalEnd() {
+    if (fd_ < 0) return;
+    const size_t kept = kept_;
+    writeOut(buffer_, kept);
+    kept_ = 0;
 }
 
 std::string formatFloat(double value) {
@@ -56,7 +108,7 @@ std::string quote(const char* text) {
 }
 
 TraceEvent::TraceEvent(Trace& trace, uint64_t frame, uint32_t tick, const char* ev)
-    : out_(trace.stream()) {
+    : out_(trace.enabled() ? &trace : nullptr) {
     if (!out_) return;
     line_ = "{\"f\":" + std::to_string(frame) + ",\"t\":" + std::to_string(tick) +
             ",\"ev\":" + quote(ev);
@@ -65,7 +117,7 @@ TraceEvent::TraceEvent(Trace& trace, uint64_t frame, uint32_t tick, const char* 
 TraceEvent::~TraceEvent() {
     if (!out_) return;
     line_ += "}\n";
-    std::fwrite(line_.data(), 1, line_.size(), out_);
+    out_->write(line_);
 }
 
 void TraceEvent::key(const char* name) {

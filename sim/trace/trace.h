@@ -9,18 +9,40 @@
 
 namespace sim {
 
+// The trace's destination, buffered: lines are kept in memory and handed to the system
+// when the buffer fills, at flush() (the runner calls it at every mark) and at close. On an
+// abnormal end (a fatal signal, an unhandled exception; see crash_flush.h) what is kept is
+// written out, so the trace of a run that crashed or was stopped shows how far it came.
 class Trace {
 public:
+    Trace() = default;
     ~Trace();
+    Trace(const Trace&) = delete;
+    Trace& operator=(const Trace&) = delete;
     // Opens the destination: a file name, or "-" for standard output. False on failure.
     bool open(const std::string& destination);
     void close();
     bool enabled() const { return out_ != nullptr; }
-    std::FILE* stream() { return out_; }
+    // Appends one whole line (with its line feed).
+    void write(const std::string& line);
+    // Hands every line kept so far to the system.
+    void flush();
+    // What flush does, for the moment the process ends abnormally: only calls a signal
+    // handler may make.
+    void flushAtAbnormalEnd();
 
 private:
+    static constexpr size_t bufferSize = 64 * 1024;  // bytes kept before they are written
+
+    void writeOut(const char* bytes, size_t size);
+
     std::FILE* out_ = nullptr;
+    int fd_ = -1;  // out_'s descriptor; -1 when closed
     bool ownsStream_ = false;
+    char buffer_[bufferSize];
+    // Bytes of whole lines in buffer_ (0 at first); changed only after the bytes are in
+    // place, so that a signal handler never writes half a line.
+    volatile size_t kept_ = 0;
 };
 
 // One trace object, written out when it goes out of scope; does nothing when the trace
@@ -47,7 +69,7 @@ public:
 
 private:
     std::string line_;
-    std::FILE* out_;
+    Trace* out_;  // null when the trace is not enabled
     void key(const char* name);
 };
 

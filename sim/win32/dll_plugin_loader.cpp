@@ -132,4 +132,24 @@ bool DllPluginLoader::failAllocations(uint32_t count) {
     return true;
 }
 
+bool DllPluginLoader::holdFile(const std::string& hostPath, bool held, std::string& error) {
+    const auto it = held_.find(hostPath);
+    if (!held) {
+        if (it != held_.end()) CloseHandle(static_cast<HANDLE>(it->second));
+        if (it != held_.end()) held_.erase(it);
+        return true;
+    }
+    if (it != held_.end()) return true;
+    // No sharing at all: other opens of the file fail with a sharing violation, as they do
+    // while an editor or a backup program has it open.
+    const HANDLE file = CreateFileA(hostPath.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        error = "cannot hold " + hostPath + " (error " + std::to_string(GetLastError()) + ")";
+        return false;
+    }
+    held_[hostPath] = file;
+    return true;
+}
+
 }  // namespace sim

@@ -13,6 +13,7 @@
 #include "settings/extended_settings.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
+#include "settings/unread_files.h"
 #include "telemetry/vehicle_sample.h"
 
 namespace velquist {
@@ -24,6 +25,7 @@ void resetProcessState() {
     schedule = Schedule{};
     general = GeneralSettings{};
     profile = ProfileSettings{};
+    unread = UnreadFiles{};
     display = DisplaySettings{};
     layout = Layout{};
     acceleration = AccelerationTest{};

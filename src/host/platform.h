@@ -42,4 +42,25 @@ uint32_t getPrivateProfileString(const char* section, const char* key, const cha
 bool writePrivateProfileString(const char* section, const char* key, const char* value,
                                const char* path);
 
+// What a settings file's path holds, as the private-profile functions meet it when they
+// open it (on Windows with the sharing they grant other programs).
+enum class FileProbe {
+    absent,      // no such file, or no such folder: a read gives every default
+    readable,    // a file they can read and write
+    readOnly,    // a file they can read but refuse to write
+    unreadable,  // something they cannot read: a file held open without sharing by another
+                 // program, refused, not a regular file, or (portable) too large
+};
+FileProbe probeFile(const char* path);
+
+// Copies the file from into the file to (replaced if there is one). False when the copy
+// could not be made whole; a partial copy is removed.
+bool copyFile(const char* from, const char* to);
+
+// Puts the file from in the place of the file to in one step; to's old contents are gone.
+bool renameOver(const char* from, const char* to);
+
+// Deletes the file; false when it could not.
+bool deleteFile(const char* path);
+
 }  // namespace velquist::platform

@@ -20,9 +20,11 @@
 #include "menu/menu_loop.h"
 #include "settings/brand_tables.h"
 #include "settings/extended_settings.h"
+#include "settings/general_keys.h"
 #include "settings/general_settings.h"
 #include "settings/ini_access.h"
 #include "settings/profile_settings.h"
+#include "settings/unread_files.h"
 #include "telemetry/vehicle_sample.h"
 
 namespace velquist {
@@ -34,6 +36,22 @@ namespace {
 // [SECTION] After-change steps and saving
 
 enum GeneralItem : int32_t { itemMod, itemReloadImages, itemReloadExtended, itemActiveSetting };
+
+// A save skipped because the file could not be read is told once, until a read of it
+// succeeds; saves that fail on the disk stay silent.
+void tellIfNotSaved(SaveResult result, const std::string& fileName, bool& told) {
+    if (result != SaveResult::notRead || told) return;
+    told = true;
+    showNotification((fileName + " could not be read, so changes are not saved.").c_str());
+}
+
+void saveGeneral() {
+    tellIfNotSaved(writeGeneralSettings(), generalFileName, unread.generalNoticed);
+}
+
+void saveProfile(int32_t n) {
+    tellIfNotSaved(writeProfile(n), profileFileName(n), unread.profileNoticed);
+}
 
 void afterGeneralChange(int32_t item) {
     switch (item) {
@@ -50,7 +68,7 @@ void afterGeneralChange(int32_t item) {
         case itemActiveSetting:
             // Save the profile that was in memory, then load the new one; a profile without
             // a file starts from the defaults, never from the old profile's values.
-            writeProfile(schedule.loadedProfile);
+            saveProfile(schedule.loadedProfile);
             schedule.loadedProfile = general.actSetting;
             readProfile();
             break;
@@ -69,7 +87,7 @@ void afterPlacementChange(int32_t) {
 }
 
 void saveActiveProfile() {
-    writeProfile(general.actSetting);
+    saveProfile(general.actSetting);
 }
 
 // While "Rpm" or "Vehicle Brand" is highlighted, a subtitle names the vehicle's livery and
@@ -171,8 +189,7 @@ constexpr int32_t countOf(const MenuItem (&)[N]) {
 }
 
 const MenuPage pages[menuPageCount] = {
-    {"General", 250, generalItems, countOf(generalItems), afterGeneralChange, writeGeneralSettings,
-     nullptr},
+    {"General", 250, generalItems, countOf(generalItems), afterGeneralChange, saveGeneral, nullptr},
     {"Toggle HUD", 240, toggleItems, countOf(toggleItems), nullptr, saveActiveProfile, nullptr},
     {"Units", 240, unitItems, countOf(unitItems), nullptr, saveActiveProfile, nullptr},
     {"Features", 280, featureItems, countOf(featureItems), nullptr, saveActiveProfile,

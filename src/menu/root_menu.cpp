@@ -10,6 +10,9 @@
 #include "menu/menu_input.h"
 #include "menu/menu_loop.h"
 #include "menu/menu_pages.h"
+#include "settings/general_settings.h"
+#include "settings/profile_settings.h"
+#include "settings/unread_files.h"
 
 namespace velquist {
 
@@ -17,6 +20,19 @@ namespace {
 
 constexpr int32_t rootWidth = 240;        // px
 constexpr int32_t afterPageWait = 200;    // ms before the root reads input again
+
+// A settings file that could not be read is read again whenever the menu opens, so that the
+// menu shows the player's values and its pages may save them again. Until a read succeeds,
+// the values in memory stay.
+void readAgainWhatFailed() {
+    if (unread.general && rereadGeneralSettings() && general.actSetting != schedule.loadedProfile) {
+        // The file names another profile than the defaults did: load that one.
+        schedule.loadedProfile = general.actSetting;
+        readProfile();
+        return;
+    }
+    if (unread.profile != 0) rereadProfile();
+}
 
 }  // namespace
 
@@ -27,6 +43,7 @@ void menuFrame(void (*beforeYield)()) {
 }
 
 void rootMenu() {
+    readAgainWhatFailed();
     const std::string title = "Velquist " + texts.versionText;
     playNavSound();
     auto drawFrame = [&] {

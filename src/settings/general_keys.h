@@ -10,6 +10,7 @@
 
 namespace velquist {
 
+constexpr const char* generalFileName = "settingsGeneral.ini";  // in the data folder
 constexpr const char* generalSection = "GENERAL";
 
 struct GeneralKey {

@@ -1,9 +1,11 @@
 #include "settings/general_settings.h"
 
+#include <array>
 #include <string>
 
 #include "settings/general_keys.h"
 #include "settings/ini_access.h"
+#include "settings/unread_files.h"
 
 namespace velquist {
 
@@ -12,22 +14,48 @@ GeneralSettings general;
 namespace {
 
 std::string generalFile() {
-    return dataFilePath("settingsGeneral.ini");
+    return dataFilePath(generalFileName);
+}
+
+// Every key into into; returns whether the reads saw the file.
+bool readInto(GeneralSettings& into, const std::string& file) {
+    ReadWatch watch(file);
+    for (const GeneralKey& k : generalKeys) {
+        into.*k.field =
+            readIniInt(file, generalSection, k.key, k.defaultValue, k.minimum, k.maximum);
+        watch.afterRead();
+    }
+    return watch.sawTheFile();
+}
+
+void noteRead(bool sawTheFile) {
+    unread.general = !sawTheFile;
+    if (sawTheFile) unread.generalNoticed = false;
 }
 
 }  // namespace
 
 void readGeneralSettings() {
-    const std::string file = generalFile();
-    for (const GeneralKey& k : generalKeys)
-        general.*k.field =
-            readIniInt(file, generalSection, k.key, k.defaultValue, k.minimum, k.maximum);
+    noteRead(readInto(general, generalFile()));
 }
 
-void writeGeneralSettings() {
-    const std::string file = generalFile();
-    for (const GeneralKey& k : generalKeys)
-        writeIniInt(file, generalSection, k.key, general.*k.field, k.comment);
+bool rereadGeneralSettings() {
+    GeneralSettings fresh;
+    if (!readInto(fresh, generalFile())) return false;
+    general = fresh;
+    noteRead(true);
+    return true;
+}
+
+SaveResult writeGeneralSettings() {
+    if (unread.general) return SaveResult::notRead;
+    std::array<SavedKey, generalKeys.size()> keys;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        const GeneralKey& k = generalKeys[i];
+        keys[i] = {generalSection, k.key, storedText(general.*k.field, k.comment)};
+    }
+    return saveWholeFile(generalFile(), keys.data(), keys.size()) ? SaveResult::saved
+                                                                  : SaveResult::failed;
 }
 
 }  // namespace velquist

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "settings/whole_file.h"
+
 namespace velquist {
 
 struct GeneralSettings {
@@ -16,11 +18,17 @@ struct GeneralSettings {
 extern GeneralSettings general;
 
 // Reads the three settings; a missing file, a missing key or a value outside its range
-// gives that key's default, the other keys keep theirs.
+// gives that key's default, the other keys keep theirs. A file that exists but could not
+// be read is marked in unread.general (see unread_files.h).
 void readGeneralSettings();
 
-// Stores the three settings, each with the comment that explains it. The file is created
-// if missing (but never its folder); keys and lines added by hand are kept.
-void writeGeneralSettings();
+// Reads the file again after a failed read: the values in memory change only when this
+// read succeeds. Returns whether it did.
+bool rereadGeneralSettings();
+
+// Stores the three settings as one save (see saveWholeFile), each with the comment that
+// explains it. The file is created if missing (but never its folder); keys and lines added
+// by hand are kept. Nothing is written while the file is marked unread.
+SaveResult writeGeneralSettings();
 
 }  // namespace velquist

@@ -62,10 +62,14 @@ std::string readIniString(const std::string& path, const char* section, const ch
     return buf;
 }
 
+std::string storedText(int32_t value, const char* comment) {
+    return intToText(value) + (comment ? comment : "");
+}
+
 void writeIniInt(const std::string& path, const char* section, const char* key, int32_t value,
                  const char* comment) {
     if (path.empty()) return;
-    const std::string text = intToText(value) + (comment ? comment : "");
+    const std::string text = storedText(value, comment);
     platform::writePrivateProfileString(section, key, text.c_str(), path.c_str());
 }
 

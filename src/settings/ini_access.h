@@ -24,6 +24,10 @@ std::string dataFilePath(const std::string& relative);
 // The "%d" text of a value.
 std::string intToText(int32_t value);
 
+// What a key of a number is stored as: the value's decimal text immediately followed by the
+// comment (none when null).
+std::string storedText(int32_t value, const char* comment);
+
 // The key's leading integer, or defaultValue when the file, section or key is missing or
 // the value lies outside minimum..maximum (inclusive). The default is not range-checked.
 // An empty path (no data folder) is a missing file, and writing to it stores nothing.
@@ -35,8 +39,8 @@ int32_t readIniInt(const std::string& path, const char* section, const char* key
 std::string readIniString(const std::string& path, const char* section, const char* key,
                           const char* defaultValue);
 
-// Stores the key as the value's decimal text immediately followed by the comment.
-// The outcome is ignored: a write that cannot be made is lost without notice.
+// Stores the key as storedText(value, comment). The outcome is ignored: a write that cannot be made
+// is lost without notice.
 void writeIniInt(const std::string& path, const char* section, const char* key, int32_t value,
                  const char* comment);
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/vehicle_kind.h"
+#include "settings/whole_file.h"
 
 namespace velquist {
 
@@ -90,11 +91,18 @@ std::string profileFileName(int32_t n);
 
 // Reads the profile numbered general.actSetting into profile (every key missing from the
 // file, or out of its range, takes its default), then derives the display values and the
-// layout from it. Never creates the file.
+// layout from it. Never creates the file. A file that exists but could not be read is
+// marked in unread.profile (see unread_files.h).
 void readProfile();
 
-// Stores all 39 values of profile into the file of profile n (1..3), each with its
-// comment; the file's other lines and keys stay. A number outside 1..3 writes nothing.
-void writeProfile(int32_t n);
+// Reads the profile numbered general.actSetting again after a failed read: profile, the
+// display values and the layout change only when this read succeeds. Returns whether it
+// did.
+bool rereadProfile();
+
+// Stores all 39 values of profile into the file of profile n (1..3) as one save (see
+// saveWholeFile), each with its comment; the file's other lines and keys stay. A number
+// outside 1..3 writes nothing, nor does a profile marked unread.
+SaveResult writeProfile(int32_t n);
 
 }  // namespace velquist

@@ -35,6 +35,9 @@ portable::FileSystem memoryFileSystem() {
         bytes = it->second;
         return portable::FileRead::ok;
     };
+    fs.probe = [](const std::string& path) {
+        return files.count(path) ? FileProbe::readable : FileProbe::absent;
+    };
     fs.create = [](const std::string& path, const std::string& bytes) {
         return files.emplace(path, bytes).second ? portable::FileCreate::ok
                                                  : portable::FileCreate::exists;

@@ -33,11 +33,12 @@ std::string shellQuote(const std::string& s) {
 }
 
 Result runPath(const fs::path& scenario, const std::vector<std::string>& extraArgs,
-               const fs::path& work, bool parse = true) {
+               const fs::path& work, bool parse = true, const std::string& prefix = "") {
     const fs::path trace = work / "trace.jsonl";
     const fs::path errors = work / "stderr.txt";
-    std::string cmd = shellQuote(VELQUIST_SIM) + " run " + shellQuote(scenario.string()) +
-                      " --trace " + shellQuote(trace.string());
+    std::string cmd = prefix.empty() ? "" : prefix + " ";
+    cmd += shellQuote(VELQUIST_SIM) + " run " + shellQuote(scenario.string()) + " --trace " +
+           shellQuote(trace.string());
     for (const std::string& a : extraArgs) {
         cmd += ' ';
         cmd += shellQuote(a);
@@ -81,6 +82,19 @@ Result run(const std::string& scenario, const std::vector<std::string>& extraArg
     const fs::path file = work / "test.scn";
     std::ofstream(file, std::ios::binary) << scenario;
     return runPath(file, extraArgs, work);
+}
+
+Result runUnder(const std::string& prefix, const std::string& scenario,
+                const std::vector<std::string>& extraArgs) {
+    const fs::path work = makeTempFolder();
+    const fs::path file = work / "test.scn";
+    std::ofstream(file, std::ios::binary) << scenario;
+    return runPath(file, extraArgs, work, true, prefix);
+}
+
+Result runWithin(int seconds, const std::string& scenario,
+                 const std::vector<std::string>& extraArgs) {
+    return runUnder("timeout -s KILL " + std::to_string(seconds), scenario, extraArgs);
 }
 
 Result runUnparsed(const std::string& scenario, const std::vector<std::string>& extraArgs) {

@@ -20,12 +20,14 @@ std::string quoted(const std::string& word) {
 
 }  // namespace
 
-Result run(const std::vector<std::string>& args, const std::vector<std::string>& environment) {
+Result run(const std::vector<std::string>& args, const std::vector<std::string>& environment,
+           int seconds) {
     const std::filesystem::path errors = std::filesystem::temp_directory_path() /
                                          ("velquist-tool-" + std::to_string(::getpid()) + ".err");
     std::string command;
     for (const std::string& e : environment)
         command += quoted(e) + " ";
+    if (seconds > 0) command += "timeout -s KILL " + std::to_string(seconds) + " ";
     command += quoted(VELQUIST_SIM);
     for (const std::string& a : args)
         command += " " + quoted(a);

@@ -13,9 +13,10 @@ struct Result {
     std::string errors;  // standard error
 };
 
-// extraEnvironment: NAME=VALUE words set for this run only.
+// extraEnvironment: NAME=VALUE words set for this run only. With seconds, the run is
+// killed after that much wall time (exit code -1), so that a run that would hang fails.
 Result run(const std::vector<std::string>& args,
-           const std::vector<std::string>& extraEnvironment = {});
+           const std::vector<std::string>& extraEnvironment = {}, int seconds = 0);
 
 // The lines of a text, without their line ends.
 std::vector<std::string> lines(const std::string& text);

@@ -48,6 +48,14 @@ Policy shippedPolicy() {
         "WritePrivateProfileStringA",  //
         "VirtualQuery",                // pages that can be read: the image scan, vehicle objects
                                        // (the C runtime's pseudo-relocations use it as well)
+        // Saving a settings file whole (src/settings/whole_file.cpp through the platform
+        // seam): whether it can be read and written (with GetLastError and CloseHandle,
+        // listed below), the copy kept during a save, putting it back, removing it.
+        "CreateFileA",
+        "GetFileAttributesA",
+        "CopyFileA",
+        "MoveFileExA",
+        "DeleteFileA",
         // The C runtime's DLL start-up (dllcrt2, libmingw32): start-up lock, thread-local
         // storage callbacks, pseudo-relocations.
         "Sleep",

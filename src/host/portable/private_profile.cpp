@@ -231,6 +231,10 @@ bool writePrivateProfileString(const char* section, const char* key, const char*
     if (!section || !path) return false;
     LoadedProfile file = loadProfile(path);
     if (file.state == FileRead::unreadable || file.state == FileRead::noFolder) return false;
+    // kernel32 opens the file for writing first: a read-only file is refused, changed or not.
+    if (file.state == FileRead::ok &&
+        portable::fileSystem.probe(portable::toHostPath(path)) == FileProbe::readOnly)
+        return false;
     const std::u16string sectionName = portable::fromAnsi(section);
     bool changed;
     if (!key)

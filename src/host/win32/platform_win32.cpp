@@ -49,4 +49,43 @@ bool writePrivateProfileString(const char* section, const char* key, const char*
     return WritePrivateProfileStringA(section, key, value, path) != 0;
 }
 
+FileProbe probeFile(const char* path) {
+    // The private-profile functions open a file for reading with this sharing; a program
+    // that holds it open without sharing makes them fail.
+    const HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        switch (GetLastError()) {
+            case ERROR_FILE_NOT_FOUND:
+            case ERROR_PATH_NOT_FOUND:
+            case ERROR_INVALID_NAME:
+            case ERROR_INVALID_DRIVE:
+            case ERROR_BAD_PATHNAME:
+            case ERROR_BAD_NETPATH:
+                return FileProbe::absent;
+            default:
+                return FileProbe::unreadable;  // a sharing violation, a folder, no access
+        }
+    }
+    CloseHandle(file);
+    const DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)
+               ? FileProbe::readOnly
+               : FileProbe::readable;
+}
+
+bool copyFile(const char* from, const char* to) {
+    if (CopyFileA(from, to, FALSE)) return true;
+    DeleteFileA(to);
+    return false;
+}
+
+bool renameOver(const char* from, const char* to) {
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+bool deleteFile(const char* path) {
+    return DeleteFileA(path) != 0;
+}
+
 }  // namespace velquist::platform

@@ -1,0 +1,7 @@
+#include "settings/unread_files.h"
+
+namespace velquist {
+
+UnreadFiles unread;
+
+}  // namespace velquist
