@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "host/natives.h"
 #include "hud/cluster_visibility.h"
 #include "hud/hud_state.h"
 #include "support/hud_fixture.h"
@@ -84,7 +85,7 @@ TEST_F(HudHiddenCases, StopsAtTheFirstConditionThatHolds) {
     game->clearCalls();
     EXPECT_TRUE(hudHidden());
     ASSERT_EQ(host.natives.size(), 1u);
-    EXPECT_EQ(host.natives[0].hash, 0x7239B21A38F536BAu);
+    EXPECT_EQ(host.natives[0].hash, natives::doesEntityExist);
     game->pedExists = true;
     game->clearCalls();
     EXPECT_TRUE(hudHidden());

@@ -6,6 +6,7 @@
 #include "core/library_entry.h"
 #include "core/process_texts.h"
 #include "core/schedule.h"
+#include "host/natives.h"
 #include "hud/display_settings.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
@@ -18,7 +19,6 @@ using testing_host::host;
 namespace {
 
 constexpr uint32_t vkF10 = 121;
-constexpr uint64_t disableControlHash = 0xFE99B66D079CF6BC;
 
 void press(uint32_t key) {
     onKeyboardEvent(key, 1, 0, 0, 0, 0, 0);
@@ -205,7 +205,7 @@ TEST_F(FrameStepTest, OpenMenuDisablesTheEighteenControlsInOrder) {
                                             141, 142, 80, 27,  85, 119, 19,  74,  48};
     ASSERT_EQ(host.natives.size(), expected.size());
     for (size_t i = 0; i < expected.size(); ++i) {
-        EXPECT_EQ(host.natives[i].hash, disableControlHash);
+        EXPECT_EQ(host.natives[i].hash, natives::disableControlAction);
         EXPECT_EQ(host.natives[i].args, (std::vector<uint64_t>{2, expected[i], 1}));
     }
     schedule.menuOpen = false;
@@ -219,10 +219,7 @@ TEST_F(MainLoopTest, PassWithoutTheMenuKeyRunsOneFrame) {
 }
 
 size_t disabledControls() {
-    size_t n = 0;
-    for (const auto& call : host.natives)
-        n += call.hash == disableControlHash;
-    return n;
+    return static_cast<size_t>(testing_host::callsOf(natives::disableControlAction));
 }
 
 // A menu key still held at the menu's first poll, 150 ms (10 frames) after it opened,

@@ -2,6 +2,7 @@
 // itself, the needles' steps, the primary colour test and the gauges' layers.
 #include <gtest/gtest.h>
 
+#include "host/natives.h"
 #include "hud/gauges.h"
 #include "hud/hud_state.h"
 #include "support/hud_fixture.h"
@@ -157,7 +158,7 @@ TEST_F(PrimaryColourTest, ClassesFromTenKeepTheSettingsColourWithoutAsking) {
     game->clearCalls();
     testPrimaryColour();
     EXPECT_FALSE(hud.primaryColourAccepted);
-    EXPECT_EQ(game->calls(0xB64CF2CCA9D95F52), 0);
+    EXPECT_EQ(game->calls(natives::customPrimaryColour), 0);
 }
 
 TEST_F(VelocityGaugeTest, FourLayersAtTheMainPlace) {

@@ -6,6 +6,7 @@
 #include "core/key_state.h"
 #include "core/process_texts.h"
 #include "host/native_call.h"
+#include "host/natives.h"
 #include "menu/game_text.h"
 #include "menu/help_texts.h"
 #include "menu/menu_draw.h"
@@ -18,13 +19,6 @@ using testing_host::host;
 using testing_host::NativeRecord;
 
 namespace {
-
-constexpr uint64_t setTextScale = 0x07C837F9A01C34C9;
-constexpr uint64_t setTextFont = 0x66E0276CC5F6B9DA;
-constexpr uint64_t setTextColourHash = 0xBE6B23FFA53FB442;
-constexpr uint64_t endDisplayText = 0xCD015E5BB0D96A57;
-constexpr uint64_t drawRectHash = 0x3A618A217E5154F0;
-constexpr uint64_t playSound = 0x67C540AA08E4A6F5;
 
 float asFloat(uint64_t slot) {
     const auto bits = static_cast<uint32_t>(slot);
@@ -41,7 +35,7 @@ std::vector<NativeRecord> calls(uint64_t hash) {
 }
 
 int sounds() {
-    return static_cast<int>(calls(playSound).size());
+    return static_cast<int>(calls(natives::playSoundFrontend).size());
 }
 
 void hold(uint32_t key) {
@@ -102,7 +96,7 @@ TEST_F(FormatValueTest, ValuesWithoutAWordShowSpecial) {
 
 TEST_F(MenuLineTest, ItemTextScaleFollowsTheScreenHeight) {
     drawMenuLine("Mod", "[ON]", 0, 240, false);
-    auto scales = calls(setTextScale);
+    auto scales = calls(natives::setTextScale);
     ASSERT_EQ(scales.size(), 2u);
     EXPECT_NEAR(asFloat(scales[0].args[1]), 0.2916667f, 1e-6);
     EXPECT_EQ(asFloat(scales[0].args[0]), 0.0f);
@@ -111,54 +105,54 @@ TEST_F(MenuLineTest, ItemTextScaleFollowsTheScreenHeight) {
     host.screenWidth = 1600;
     host.screenHeight = 900;
     drawMenuLine("Mod", "[ON]", 0, 240, false);
-    EXPECT_EQ(asFloat(calls(setTextScale)[0].args[1]), 0.35f);
+    EXPECT_EQ(asFloat(calls(natives::setTextScale)[0].args[1]), 0.35f);
 }
 
 TEST_F(MenuLineTest, ItemZeroOfA240pxMenu) {
     drawMenuLine("Mod", "[ON]", 0, 240, false);
     EXPECT_EQ(host.addedTexts, (std::vector<std::string>{"Mod", "[ON]"}));
-    const auto draws = calls(endDisplayText);
+    const auto draws = calls(natives::endDisplayText);
     ASSERT_EQ(draws.size(), 2u);
     EXPECT_FLOAT_EQ(asFloat(draws[0].args[0]), 10.0f / 1920);
     EXPECT_FLOAT_EQ(asFloat(draws[0].args[1]), (60.0f + 0.06f * 29.75f) / 1080);
     EXPECT_FLOAT_EQ(asFloat(draws[1].args[0]), 175.0f / 1920);  // 70 px short of the right edge
-    const auto rects = calls(drawRectHash);
+    const auto rects = calls(natives::drawRect);
     ASSERT_EQ(rects.size(), 1u);
-    EXPECT_EQ(host.natives.back().hash, drawRectHash);  // the rectangle comes after the texts
+    EXPECT_EQ(host.natives.back().hash, natives::drawRect);  // the rectangle comes after the texts
     EXPECT_FLOAT_EQ(asFloat(rects[0].args[0]), 125.0f / 1920);
     EXPECT_FLOAT_EQ(asFloat(rects[0].args[1]), (60.0f + 29.75f / 2) / 1080);
     EXPECT_FLOAT_EQ(asFloat(rects[0].args[2]), 240.0f / 1920);
     EXPECT_FLOAT_EQ(asFloat(rects[0].args[3]), 29.75f / 1080);
     EXPECT_EQ(std::vector<uint64_t>(rects[0].args.begin() + 4, rects[0].args.end()),
               (std::vector<uint64_t>{80, 80, 80, 235}));
-    EXPECT_EQ(calls(setTextColourHash)[0].args, (std::vector<uint64_t>{245, 245, 245, 255}));
+    EXPECT_EQ(calls(natives::setTextColour)[0].args, (std::vector<uint64_t>{245, 245, 245, 255}));
 }
 
 TEST_F(MenuLineTest, HighlightedAndTitleStyles) {
     drawMenuLine("Units", "", 3, 250, true);
-    EXPECT_NEAR(asFloat(calls(setTextScale)[0].args[1]), 0.37f * 900 / 1080, 1e-6);
-    EXPECT_EQ(calls(setTextColourHash)[0].args, (std::vector<uint64_t>{0, 0, 0, 255}));
-    auto rect = calls(drawRectHash)[0];
+    EXPECT_NEAR(asFloat(calls(natives::setTextScale)[0].args[1]), 0.37f * 900 / 1080, 1e-6);
+    EXPECT_EQ(calls(natives::setTextColour)[0].args, (std::vector<uint64_t>{0, 0, 0, 255}));
+    auto rect = calls(natives::drawRect)[0];
     EXPECT_FLOAT_EQ(asFloat(rect.args[1]), (60.0f + 3 * 32.725f + 29.75f / 2) / 1080);
     EXPECT_EQ(rect.args[7], 255u);
 
     testing_host::reset();
     drawMenuLine("Velquist v1.2.3e", "", menuTitleIndex, 240, true);  // title wins
-    EXPECT_EQ(calls(setTextFont)[0].args[0], 1u);
-    EXPECT_NEAR(asFloat(calls(setTextScale)[0].args[1]), 0.70f * 900 / 1080, 1e-6);
-    rect = calls(drawRectHash)[0];
+    EXPECT_EQ(calls(natives::setTextFont)[0].args[0], 1u);
+    EXPECT_NEAR(asFloat(calls(natives::setTextScale)[0].args[1]), 0.70f * 900 / 1080, 1e-6);
+    rect = calls(natives::drawRect)[0];
     EXPECT_FLOAT_EQ(asFloat(rect.args[1]), (12.0f + 45.5f / 2) / 1080);
-    EXPECT_FLOAT_EQ(asFloat(calls(endDisplayText)[0].args[0]), 15.0f / 1920);
+    EXPECT_FLOAT_EQ(asFloat(calls(natives::endDisplayText)[0].args[0]), 15.0f / 1920);
     EXPECT_EQ(std::vector<uint64_t>(rect.args.begin() + 4, rect.args.end()),
               (std::vector<uint64_t>{0, 0, 0, 255}));
 }
 
 TEST_F(HelpLineTest, BoxStandsBesideTheMenu) {
     drawHelpLine("Select the unit.", 2, 240);
-    const auto draw = calls(endDisplayText)[0];
+    const auto draw = calls(natives::endDisplayText)[0];
     EXPECT_FLOAT_EQ(asFloat(draw.args[0]), 255.0f / 1920);
     EXPECT_FLOAT_EQ(asFloat(draw.args[1]), (60.0f + 2 * 22.75f + 0.06f * 22.75f) / 1080);
-    const auto rect = calls(drawRectHash)[0];
+    const auto rect = calls(natives::drawRect)[0];
     EXPECT_FLOAT_EQ(asFloat(rect.args[0]), 500.0f / 1920);
     EXPECT_FLOAT_EQ(asFloat(rect.args[2]), 500.0f / 1920);
     EXPECT_FLOAT_EQ(asFloat(rect.args[3]), 22.75f / 1080);

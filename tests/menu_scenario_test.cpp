@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "host/natives.h"
 #include "support/menu_session.h"
 #include "support/sim_process.h"
 
@@ -345,10 +346,9 @@ TEST(MenuGeneral, ModOffStopsTheRefreshButNotTheMenu) {
     s.open().select().right().back().back().run(500).open();
     const auto r = sim_process::run(s.text(), {"--natives"});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
-    const auto natives = only(r.trace, "native");
     long long lastSample = -1;
-    for (const Event& e : natives)
-        if (e["hash"].str() == "0x4F8644AF03D0E0D6") lastSample = e.f();  // player index
+    for (const Event& e : trace_reader::nativeCalls(r.trace, velquist::natives::playerId))
+        lastSample = e.f();
     ASSERT_GT(lastSample, 0);
     const auto sounds = only(r.trace, "sound");
     const long long modOff = sounds[2].f();  // open, select, right

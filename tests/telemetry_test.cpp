@@ -8,6 +8,7 @@
 
 #include "core/process_texts.h"
 #include "core/schedule.h"
+#include "host/natives.h"
 #include "hud/display_settings.h"
 #include "settings/profile_settings.h"
 #include "support/fake_game.h"
@@ -24,10 +25,6 @@ using testing_host::FakeVehicle;
 
 namespace {
 
-constexpr uint64_t modelNative = 0x9F47B058362C84B5;
-constexpr uint64_t engineHealthNative = 0xC45D23BAF168AAB8;
-constexpr uint64_t seatNative = 0xBB40DD2270B65366;
-constexpr uint64_t decoratorExistsNative = 0x05661B80A8C9165F;
 constexpr float nan = std::numeric_limits<float>::quiet_NaN();
 
 FakeVehicle car(int slot = 3) {
@@ -83,7 +80,7 @@ TEST_F(SamplingTest, EnteringRunsTheVehicleChangeOnceAndLeavingResetsNothing) {
     game->vehicle(handle).speed = 12.0f;
     game->inUse = handle;
     refresh(3);
-    EXPECT_EQ(game->calls(modelNative), 1);
+    EXPECT_EQ(game->calls(natives::entityModel), 1);
     EXPECT_EQ(sample.vehicle, handle);
     EXPECT_EQ(sample.lastVehicle, handle);
     EXPECT_EQ(sample.playerPed, game->ped);
@@ -94,18 +91,18 @@ TEST_F(SamplingTest, EnteringRunsTheVehicleChangeOnceAndLeavingResetsNothing) {
     EXPECT_EQ(sample.vehicle, 0);
     EXPECT_EQ(sample.lastVehicle, handle);
     EXPECT_EQ(sample.speed, 12.0f);  // kept for the fading HUD
-    EXPECT_EQ(game->calls(modelNative), 1);
+    EXPECT_EQ(game->calls(natives::entityModel), 1);
 
     game->inUse = handle;  // the same vehicle again counts as a change
     refresh();
-    EXPECT_EQ(game->calls(modelNative), 2);
+    EXPECT_EQ(game->calls(natives::entityModel), 2);
 }
 
 TEST_F(SamplingTest, NoVehicleSkipsEverythingButThePlayer) {
     refresh(10);
-    EXPECT_EQ(game->calls(engineHealthNative), 0);
-    EXPECT_EQ(game->calls(seatNative), 0);
-    EXPECT_EQ(game->calls(decoratorExistsNative), 0);
+    EXPECT_EQ(game->calls(natives::engineHealth), 0);
+    EXPECT_EQ(game->calls(natives::pedInVehicleSeat), 0);
+    EXPECT_EQ(game->calls(natives::decoratorExists), 0);
 }
 
 TEST_F(SamplingTest, SeatChangeShowsWithinTenRefreshes) {
@@ -118,7 +115,7 @@ TEST_F(SamplingTest, SeatChangeShowsWithinTenRefreshes) {
     }
     EXPECT_TRUE(sample.isPassenger);
     EXPECT_LE(refreshes, 10);
-    EXPECT_EQ(game->calls(seatNative), 1);
+    EXPECT_EQ(game->calls(natives::pedInVehicleSeat), 1);
 }
 
 TEST_F(SamplingTest, EngineHealthIsReadOnlyWithTheDamageFeature) {
@@ -420,13 +417,13 @@ TEST_F(SharedModValuesTest, FuelTestStopsAtTheFirstDecoratorOfTheLastVehicle) {
     enter(v);
     game->clearCalls();
     EXPECT_TRUE(hasFuelDecorator());
-    EXPECT_EQ(game->calls(decoratorExistsNative), 1);
+    EXPECT_EQ(game->calls(natives::decoratorExists), 1);
 
     game->clearCalls();
     enter(car(6));  // no decorators: all three are asked for
     game->clearCalls();
     EXPECT_FALSE(hasFuelDecorator());
-    EXPECT_EQ(game->calls(decoratorExistsNative), 3);
+    EXPECT_EQ(game->calls(natives::decoratorExists), 3);
 }
 
 TEST_F(SharedModValuesTest, ShiftHintsFollowHuntScore) {

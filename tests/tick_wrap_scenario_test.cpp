@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host/natives.h"
 #include "support/sim_process.h"
 
 using trace_reader::Event;
@@ -56,8 +57,8 @@ std::vector<std::string> withoutTime(const std::string& trace) {
 // The frames in which the plug-in refreshed: it asks for the player's index first thing.
 std::vector<long long> refreshFrames(const std::vector<Event>& trace) {
     std::vector<long long> out;
-    for (const Event& e : only(trace, "native"))
-        if (e["hash"].str() == "0x4F8644AF03D0E0D6") out.push_back(e.f());
+    for (const Event& e : trace_reader::nativeCalls(trace, velquist::natives::playerId))
+        out.push_back(e.f());
     return out;
 }
 

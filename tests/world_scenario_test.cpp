@@ -6,27 +6,20 @@
 #include <string>
 #include <vector>
 
+#include "host/natives.h"
 #include "support/sim_process.h"
 
 using trace_reader::Event;
+using trace_reader::nativeCalls;
 using trace_reader::only;
+namespace natives = velquist::natives;
 
 namespace {
-
-constexpr const char* modelNative = "0x9F47B058362C84B5";
-constexpr const char* displayNameNative = "0xB215AAC32D25D019";
 
 std::vector<Event> inFrame(const std::vector<Event>& events, long long frame) {
     std::vector<Event> out;
     for (const Event& e : events)
         if (e.f() == frame) out.push_back(e);
-    return out;
-}
-
-std::vector<Event> calls(const std::vector<Event>& trace, const char* hash) {
-    std::vector<Event> out;
-    for (const Event& e : only(trace, "native"))
-        if (e["hash"].str() == hash) out.push_back(e);
     return out;
 }
 
@@ -115,14 +108,14 @@ TEST(TelemetryScenario, EachEntryRunsTheVehicleChangeLeavingDoesNot) {
         "frames 3\nenter adder\nframes 3\nleave\nframes 3\nenter adder\nframes 3\n",
         {"--natives"});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
-    const auto changes = calls(r.trace, modelNative);
+    const auto changes = nativeCalls(r.trace, natives::entityModel);
     ASSERT_EQ(changes.size(), 3u);
     EXPECT_EQ(changes[0].f(), 0);  // at start-up, with no vehicle
     EXPECT_EQ(changes[0]["args"][0].num(), 0);
     EXPECT_EQ(changes[1].f(), 3);
     EXPECT_EQ(changes[2].f(), 9);
     EXPECT_EQ(changes[1]["args"][0].num(), changes[2]["args"][0].num());
-    EXPECT_EQ(calls(r.trace, displayNameNative).size(), 3u);
+    EXPECT_EQ(nativeCalls(r.trace, natives::displayNameOfModel).size(), 3u);
 }
 
 TEST(TelemetryScenario, NullDisplayNameIsSurvived) {
@@ -131,7 +124,7 @@ TEST(TelemetryScenario, NullDisplayNameIsSurvived) {
         "unload\n",
         {"--natives"});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
-    EXPECT_EQ(calls(r.trace, displayNameNative).size(), 2u);
+    EXPECT_EQ(nativeCalls(r.trace, natives::displayNameOfModel).size(), 2u);
     EXPECT_EQ(only(r.trace, "unregister").size(), 2u);
 }
 

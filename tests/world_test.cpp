@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "host/natives.h"
 #include "host/script_hook.h"
 #include "scenario/scenario.h"
 #include "world/drive_model.h"
@@ -18,29 +19,7 @@ using namespace sim;
 
 namespace {
 
-constexpr uint64_t playerPedId = 0xD80958FC74E988A6;
-constexpr uint64_t isPlayerControlOn = 0x49C32D60007AFA47;
-constexpr uint64_t isPlayerBeingArrested = 0x388A47C51ABDAC8E;
-constexpr uint64_t doesEntityExist = 0x7239B21A38F536BA;
-constexpr uint64_t isEntityDead = 0x5F9532F3B5CC2551;
-constexpr uint64_t isPedRunningPhoneTask = 0x2AFE52F782F25775;
-constexpr uint64_t isPedInAnyVehicle = 0x997ABD671D25CA0B;
-constexpr uint64_t vehiclePedIsUsing = 0x6094AD011A2EA87D;
-constexpr uint64_t pedInVehicleSeat = 0xBB40DD2270B65366;
-constexpr uint64_t entityModel = 0x9F47B058362C84B5;
-constexpr uint64_t displayName = 0xB215AAC32D25D019;
-constexpr uint64_t vehicleClass = 0x29439776AAA00A62;
-constexpr uint64_t entitySpeedVector = 0x9A8D700A51CB7B0D;
-constexpr uint64_t customPrimaryColour = 0xB64CF2CCA9D95F52;
-constexpr uint64_t decoratorExists = 0x05661B80A8C9165F;
-constexpr uint64_t decoratorFloat = 0x6524A2F114706F43;
-constexpr uint64_t decoratorInt = 0xA06C969B02A97298;
-constexpr uint64_t isControlPressed = 0xF3A21BCD95725A4A;
-constexpr uint64_t isControlEnabled = 0x1CEA6BFDF248E5D9;
-constexpr uint64_t camViewMode = 0xA4FF579AC0E3AAAE;
-constexpr uint64_t isHudComponentActive = 0xBC4C9EA5391ECC0D;
-constexpr uint64_t clockHours = 0x25223CA6B4D20B7F;
-constexpr uint64_t clockMinutes = 0x13D2B8ADD79640F2;
+namespace natives = velquist::natives;
 
 uint64_t arg(int32_t v) {
     return static_cast<uint32_t>(v);
@@ -83,7 +62,7 @@ class World : public ::testing::Test {
         return reinterpret_cast<const char*>(*call(hash, args));
     }
     int32_t handle(const char* name) { return vehicleNamed(name)->entity.handle; }
-    int32_t ped() { return callInt(playerPedId); }
+    int32_t ped() { return callInt(natives::playerPedId); }
 
   private:
     std::string script_;
@@ -96,68 +75,68 @@ using DriveModelTest = World;
 TEST_F(WorldNativesTest, PlayerStatesForTheHidingTest) {
     const int32_t p = ped();
     EXPECT_NE(p, 0);
-    EXPECT_EQ(callInt(doesEntityExist, {arg(p)}), 1);
-    EXPECT_EQ(callInt(isPlayerControlOn, {arg(0)}), 1);
-    EXPECT_EQ(callInt(isEntityDead, {arg(p)}), 0);
-    EXPECT_EQ(callInt(isPlayerBeingArrested, {arg(0), arg(1)}), 0);
-    EXPECT_EQ(callInt(isPedRunningPhoneTask, {arg(p)}), 0);
+    EXPECT_EQ(callInt(natives::doesEntityExist, {arg(p)}), 1);
+    EXPECT_EQ(callInt(natives::isPlayerControlOn, {arg(0)}), 1);
+    EXPECT_EQ(callInt(natives::isEntityDead, {arg(p)}), 0);
+    EXPECT_EQ(callInt(natives::isPlayerBeingArrested, {arg(0), arg(1)}), 0);
+    EXPECT_EQ(callInt(natives::isPedRunningPhoneTask, {arg(p)}), 0);
 
     run("player exists=0 control=0 dead=1 arrested=1 phone=1\n");
-    EXPECT_EQ(callInt(doesEntityExist, {arg(p)}), 0);
-    EXPECT_EQ(callInt(isPlayerControlOn, {arg(0)}), 0);
-    EXPECT_EQ(callInt(isEntityDead, {arg(p)}), 1);
-    EXPECT_EQ(callInt(isPlayerBeingArrested, {arg(0), arg(1)}), 1);
-    EXPECT_EQ(callInt(isPedRunningPhoneTask, {arg(p)}), 1);
+    EXPECT_EQ(callInt(natives::doesEntityExist, {arg(p)}), 0);
+    EXPECT_EQ(callInt(natives::isPlayerControlOn, {arg(0)}), 0);
+    EXPECT_EQ(callInt(natives::isEntityDead, {arg(p)}), 1);
+    EXPECT_EQ(callInt(natives::isPlayerBeingArrested, {arg(0), arg(1)}), 1);
+    EXPECT_EQ(callInt(natives::isPedRunningPhoneTask, {arg(p)}), 1);
 
     run("player index=3 control=1 arrested=0\n");
-    EXPECT_EQ(callInt(isPlayerControlOn, {arg(0)}), 0);  // not the player any more
-    EXPECT_EQ(callInt(isPlayerControlOn, {arg(3)}), 1);
+    EXPECT_EQ(callInt(natives::isPlayerControlOn, {arg(0)}), 0);  // not the player any more
+    EXPECT_EQ(callInt(natives::isPlayerControlOn, {arg(3)}), 1);
 }
 
 TEST_F(WorldNativesTest, SeatsFollowEnterLeaveAndTheDriver) {
     run("vehicle taxi label=TAXI class=1\nvehicle bus label=BUS class=17\n");
     const int32_t p = ped();
-    EXPECT_EQ(callInt(vehiclePedIsUsing, {arg(p)}), 0);
-    EXPECT_EQ(callInt(isPedInAnyVehicle, {arg(p), arg(0)}), 0);
+    EXPECT_EQ(callInt(natives::vehiclePedIsUsing, {arg(p)}), 0);
+    EXPECT_EQ(callInt(natives::isPedInAnyVehicle, {arg(p), arg(0)}), 0);
 
     run("enter taxi\n");
-    EXPECT_EQ(callInt(vehiclePedIsUsing, {arg(p)}), handle("taxi"));
-    EXPECT_EQ(callInt(isPedInAnyVehicle, {arg(p), arg(0)}), 1);
-    EXPECT_EQ(callInt(pedInVehicleSeat, {arg(handle("taxi")), arg(-1)}), p);
+    EXPECT_EQ(callInt(natives::vehiclePedIsUsing, {arg(p)}), handle("taxi"));
+    EXPECT_EQ(callInt(natives::isPedInAnyVehicle, {arg(p), arg(0)}), 1);
+    EXPECT_EQ(callInt(natives::pedInVehicleSeat, {arg(handle("taxi")), arg(-1)}), p);
 
     run("set taxi driver=other\n");
-    const int32_t other = callInt(pedInVehicleSeat, {arg(handle("taxi")), arg(-1)});
+    const int32_t other = callInt(natives::pedInVehicleSeat, {arg(handle("taxi")), arg(-1)});
     EXPECT_NE(other, 0);
     EXPECT_NE(other, p);
-    EXPECT_EQ(callInt(doesEntityExist, {arg(other)}), 1);
+    EXPECT_EQ(callInt(natives::doesEntityExist, {arg(other)}), 1);
 
     run("enter bus seat=passenger\n");
-    EXPECT_EQ(callInt(vehiclePedIsUsing, {arg(p)}), handle("bus"));
-    EXPECT_EQ(callInt(pedInVehicleSeat, {arg(handle("bus")), arg(-1)}), 0);
-    EXPECT_EQ(callInt(pedInVehicleSeat, {arg(handle("bus")), arg(0)}), p);
+    EXPECT_EQ(callInt(natives::vehiclePedIsUsing, {arg(p)}), handle("bus"));
+    EXPECT_EQ(callInt(natives::pedInVehicleSeat, {arg(handle("bus")), arg(-1)}), 0);
+    EXPECT_EQ(callInt(natives::pedInVehicleSeat, {arg(handle("bus")), arg(0)}), p);
 
     run("leave\n");
-    EXPECT_EQ(callInt(vehiclePedIsUsing, {arg(p)}), 0);
-    EXPECT_EQ(callInt(vehiclePedIsUsing, {arg(handle("taxi"))}), 0);  // not a ped
+    EXPECT_EQ(callInt(natives::vehiclePedIsUsing, {arg(p)}), 0);
+    EXPECT_EQ(callInt(natives::vehiclePedIsUsing, {arg(handle("taxi"))}), 0);  // not a ped
 }
 
 TEST_F(WorldNativesTest, ModelsAndTheirLabels) {
     run("vehicle a label=ABCDEFGHIJKLMNOPQRST class=22\n"
         "vehicle b label=null class=14 model=0x1234\n"
         "vehicle c label=null class=14 model=0x1234\n");
-    const int32_t modelA = callInt(entityModel, {arg(handle("a"))});
+    const int32_t modelA = callInt(natives::entityModel, {arg(handle("a"))});
     EXPECT_EQ(static_cast<uint32_t>(modelA), modelHash("a"));
-    EXPECT_STREQ(callText(displayName, {arg(modelA)}), "ABCDEFGHIJKLMNOPQRST");
-    EXPECT_EQ(callInt(entityModel, {arg(handle("c"))}), 0x1234);
-    EXPECT_EQ(callText(displayName, {arg(0x1234)}), nullptr);
-    EXPECT_STREQ(callText(displayName, {arg(0)}), "CARNOTFOUND");
-    EXPECT_EQ(callInt(vehicleClass, {arg(handle("a"))}), 22);
-    EXPECT_EQ(callInt(vehicleClass, {arg(12345)}), 0);  // a handle of nothing
+    EXPECT_STREQ(callText(natives::displayNameOfModel, {arg(modelA)}), "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(callInt(natives::entityModel, {arg(handle("c"))}), 0x1234);
+    EXPECT_EQ(callText(natives::displayNameOfModel, {arg(0x1234)}), nullptr);
+    EXPECT_STREQ(callText(natives::displayNameOfModel, {arg(0)}), "CARNOTFOUND");
+    EXPECT_EQ(callInt(natives::vehicleClass, {arg(handle("a"))}), 22);
+    EXPECT_EQ(callInt(natives::vehicleClass, {arg(12345)}), 0);  // a handle of nothing
 }
 
 TEST_F(WorldNativesTest, VehicleStateAndColour) {
     run("vehicle v label=V class=1\nset v vel=1.5,-2,nan colour=10,20,255\n");
-    const uint64_t* r = call(entitySpeedVector, {arg(handle("v")), arg(0)});
+    const uint64_t* r = call(natives::entitySpeedVector, {arg(handle("v")), arg(0)});
     float xyz[3];
     for (size_t k = 0; k < 3; ++k)
         std::memcpy(&xyz[k], reinterpret_cast<const uint8_t*>(r) + 8 * k, sizeof(float));
@@ -166,7 +145,8 @@ TEST_F(WorldNativesTest, VehicleStateAndColour) {
     EXPECT_TRUE(std::isnan(xyz[2]));
 
     int32_t rgb[3] = {-1, -1, -1};
-    call(customPrimaryColour, {arg(handle("v")), arg(&rgb[0]), arg(&rgb[1]), arg(&rgb[2])});
+    call(natives::customPrimaryColour,
+         {arg(handle("v")), arg(&rgb[0]), arg(&rgb[1]), arg(&rgb[2])});
     EXPECT_EQ(rgb[0], 10);
     EXPECT_EQ(rgb[1], 20);
     EXPECT_EQ(rgb[2], 255);
@@ -176,37 +156,37 @@ TEST_F(WorldNativesTest, DecoratorsAndTheirTypes) {
     run("vehicle v label=V class=1\n"
         "deco v CokeInPossession=0.25\ndeco v hunt_score=2\ndeco v big=2.75\ndeco v odd=nan\n");
     const int32_t v = handle("v");
-    EXPECT_EQ(callInt(decoratorExists, {arg(v), arg("CokeInPossession")}), 1);
-    EXPECT_EQ(callInt(decoratorExists, {arg(v), arg("MethInPossession")}), 0);
-    EXPECT_EQ(callFloat(decoratorFloat, {arg(v), arg("CokeInPossession")}), 0.25f);
-    EXPECT_EQ(callInt(decoratorInt, {arg(v), arg("hunt_score")}), 2);
+    EXPECT_EQ(callInt(natives::decoratorExists, {arg(v), arg("CokeInPossession")}), 1);
+    EXPECT_EQ(callInt(natives::decoratorExists, {arg(v), arg("MethInPossession")}), 0);
+    EXPECT_EQ(callFloat(natives::decoratorFloat, {arg(v), arg("CokeInPossession")}), 0.25f);
+    EXPECT_EQ(callInt(natives::decoratorInt, {arg(v), arg("hunt_score")}), 2);
     // Read as the other type, a value is converted.
-    EXPECT_EQ(callFloat(decoratorFloat, {arg(v), arg("hunt_score")}), 2.0f);
-    EXPECT_EQ(callInt(decoratorInt, {arg(v), arg("big")}), 2);
-    EXPECT_EQ(callInt(decoratorInt, {arg(v), arg("odd")}), 0);
+    EXPECT_EQ(callFloat(natives::decoratorFloat, {arg(v), arg("hunt_score")}), 2.0f);
+    EXPECT_EQ(callInt(natives::decoratorInt, {arg(v), arg("big")}), 2);
+    EXPECT_EQ(callInt(natives::decoratorInt, {arg(v), arg("odd")}), 0);
 
     run("undeco v hunt_score\n");
-    EXPECT_EQ(callInt(decoratorExists, {arg(v), arg("hunt_score")}), 0);
-    EXPECT_EQ(callInt(decoratorExists, {arg(ped()), arg("hunt_score")}), 0);
+    EXPECT_EQ(callInt(natives::decoratorExists, {arg(v), arg("hunt_score")}), 0);
+    EXPECT_EQ(callInt(natives::decoratorExists, {arg(ped()), arg("hunt_score")}), 0);
 }
 
 TEST_F(WorldNativesTest, ControlsViewHudAndClock) {
-    EXPECT_EQ(callInt(clockHours), 12);
-    EXPECT_EQ(callInt(clockMinutes), 0);
-    EXPECT_EQ(callInt(isControlEnabled, {arg(2), arg(107)}), 1);
+    EXPECT_EQ(callInt(natives::clockHours), 12);
+    EXPECT_EQ(callInt(natives::clockMinutes), 0);
+    EXPECT_EQ(callInt(natives::isControlEnabled, {arg(2), arg(107)}), 1);
     run("control 76 pressed\ncontrol 107 disabled\nview 4\nhud 6 shown\ndaytime 5 45\n");
-    EXPECT_EQ(callInt(isControlPressed, {arg(2), arg(76)}), 1);
-    EXPECT_EQ(callInt(isControlPressed, {arg(0), arg(76)}), 0);  // another pad
-    EXPECT_EQ(callInt(isControlEnabled, {arg(2), arg(107)}), 0);
-    EXPECT_EQ(callInt(camViewMode), 4);
-    EXPECT_EQ(callInt(isHudComponentActive, {arg(6)}), 1);
-    EXPECT_EQ(callInt(isHudComponentActive, {arg(3)}), 0);
-    EXPECT_EQ(callInt(clockHours), 5);
-    EXPECT_EQ(callInt(clockMinutes), 45);
+    EXPECT_EQ(callInt(natives::isControlPressed, {arg(2), arg(76)}), 1);
+    EXPECT_EQ(callInt(natives::isControlPressed, {arg(0), arg(76)}), 0);  // another pad
+    EXPECT_EQ(callInt(natives::isControlEnabled, {arg(2), arg(107)}), 0);
+    EXPECT_EQ(callInt(natives::vehicleCamViewMode), 4);
+    EXPECT_EQ(callInt(natives::isHudComponentActive, {arg(6)}), 1);
+    EXPECT_EQ(callInt(natives::isHudComponentActive, {arg(3)}), 0);
+    EXPECT_EQ(callInt(natives::clockHours), 5);
+    EXPECT_EQ(callInt(natives::clockMinutes), 45);
     run("control 76 released\ncontrol 107 enabled\nhud 6 hidden\n");
-    EXPECT_EQ(callInt(isControlPressed, {arg(2), arg(76)}), 0);
-    EXPECT_EQ(callInt(isControlEnabled, {arg(2), arg(107)}), 1);
-    EXPECT_EQ(callInt(isHudComponentActive, {arg(6)}), 0);
+    EXPECT_EQ(callInt(natives::isControlPressed, {arg(2), arg(76)}), 0);
+    EXPECT_EQ(callInt(natives::isControlEnabled, {arg(2), arg(107)}), 1);
+    EXPECT_EQ(callInt(natives::isHudComponentActive, {arg(6)}), 0);
 }
 
 // Runs the drive model for the given seconds in 50 ms steps.

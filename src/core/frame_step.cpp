@@ -5,6 +5,7 @@
 #include "analytics/acceleration_overlay.h"
 #include "core/schedule.h"
 #include "host/native_call.h"
+#include "host/natives.h"
 #include "host/platform.h"
 #include "hud/refresh_hud.h"
 #include "settings/general_settings.h"
@@ -15,8 +16,6 @@ Schedule schedule;
 
 namespace {
 
-constexpr uint64_t nativeDisableControlAction = 0xFE99B66D079CF6BC;
-
 // The controls the menu's keys and buttons would also trigger in the game, in the order
 // they are switched off.
 constexpr int32_t menuControls[] = {21, 114, 73, 199, 24, 257, 263, 264, 140,
@@ -25,7 +24,7 @@ constexpr int32_t menuControls[] = {21, 114, 73, 199, 24, 257, 263, 264, 140,
 }  // namespace
 
 int32_t disableControl(int32_t control) {
-    return native::call<int32_t>(nativeDisableControlAction, 2, control, 1);
+    return native::call<int32_t>(natives::disableControlAction, 2, control, 1);
 }
 
 void disableMenuControls() {

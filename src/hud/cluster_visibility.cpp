@@ -3,6 +3,7 @@
 
 #include "core/schedule.h"
 #include "host/native_call.h"
+#include "host/natives.h"
 #include "hud/hud_state.h"
 #include "settings/profile_settings.h"
 #include "telemetry/vehicle_sample.h"
@@ -10,19 +11,6 @@
 namespace velquist {
 
 namespace {
-
-constexpr uint64_t nativeEntityExists = 0x7239B21A38F536BA;       // (entity) -> bool
-constexpr uint64_t nativePlayerControlOn = 0x49C32D60007AFA47;    // (player) -> bool
-constexpr uint64_t nativeEntityDead = 0x5F9532F3B5CC2551;         // (entity) -> bool
-constexpr uint64_t nativeBeingArrested = 0x388A47C51ABDAC8E;      // (player, atArresting) -> bool
-constexpr uint64_t nativePhoneTask = 0x2AFE52F782F25775;          // (ped) -> bool
-constexpr uint64_t nativeInAnyVehicle = 0x997ABD671D25CA0B;       // (ped, atGetIn) -> bool
-constexpr uint64_t nativeHudComponentShown = 0xBC4C9EA5391ECC0D;  // (component) -> bool
-constexpr uint64_t nativeControlEnabled = 0x1CEA6BFDF248E5D9;     // (group, control) -> bool
-constexpr uint64_t nativeControlPressed = 0xF3A21BCD95725A4A;     // (pad, control) -> bool
-constexpr uint64_t nativeCamViewMode = 0xA4FF579AC0E3AAAE;        // () -> view mode
-constexpr uint64_t nativeClockHours = 0x25223CA6B4D20B7F;         // () -> 0..23
-constexpr uint64_t nativeClockMinutes = 0x13D2B8ADD79640F2;       // () -> 0..59
 
 constexpr int32_t controlGroup = 2;
 // The game's own HUD parts that share the cluster's corner of the screen.
@@ -40,11 +28,11 @@ constexpr float fadeOutPerMs = 0.002f;  // 500 ms from full to nothing
 constexpr float fadeInPerMs = 0.0005f;  // 2000 ms from nothing to full
 
 bool controlPressed(int32_t control) {
-    return native::call<bool>(nativeControlPressed, controlGroup, control);
+    return native::call<bool>(natives::isControlPressed, controlGroup, control);
 }
 
 bool hudComponentShown(int32_t component) {
-    return native::call<bool>(nativeHudComponentShown, component);
+    return native::call<bool>(natives::isHudComponentActive, component);
 }
 
 }  // namespace
@@ -52,17 +40,17 @@ bool hudComponentShown(int32_t component) {
 bool hudHidden() {
     const int32_t ped = sample.playerPed;
     const int32_t player = sample.playerIndex;
-    if (!native::call<bool>(nativeEntityExists, ped)) return true;
-    if (!native::call<bool>(nativePlayerControlOn, player)) return true;
-    if (native::call<bool>(nativeEntityDead, ped)) return true;
-    if (native::call<bool>(nativeBeingArrested, player, true)) return true;
-    if (native::call<bool>(nativePhoneTask, ped)) return true;
-    if (!native::call<bool>(nativeInAnyVehicle, ped, false)) return true;
+    if (!native::call<bool>(natives::doesEntityExist, ped)) return true;
+    if (!native::call<bool>(natives::isPlayerControlOn, player)) return true;
+    if (native::call<bool>(natives::isEntityDead, ped)) return true;
+    if (native::call<bool>(natives::isPlayerBeingArrested, player, true)) return true;
+    if (native::call<bool>(natives::isPedRunningPhoneTask, ped)) return true;
+    if (!native::call<bool>(natives::isPedInAnyVehicle, ped, false)) return true;
     if (hudComponentShown(hudComponentVehicleName)) return true;
-    if (!native::call<bool>(nativeControlEnabled, controlGroup, controlMustBeEnabled) &&
+    if (!native::call<bool>(natives::isControlEnabled, controlGroup, controlMustBeEnabled) &&
         !controlPressed(controlHeldInstead))
         return true;
-    if (native::call<int32_t>(nativeCamViewMode) == viewFirstPerson && profile.fpv == 0)
+    if (native::call<int32_t>(natives::vehicleCamViewMode) == viewFirstPerson && profile.fpv == 0)
         return true;
     if (sample.isPassenger && profile.passenger == 0) return true;
     if (controlPressed(controlCharacterWheel) && hudComponentShown(hudComponentCash)) return true;
@@ -91,8 +79,8 @@ bool stepFade() {
 }
 
 void updateDayBrightness() {
-    const float t = static_cast<float>(native::call<int32_t>(nativeClockHours)) +
-                    static_cast<float>(native::call<int32_t>(nativeClockMinutes)) / 60.0f;
+    const float t = static_cast<float>(native::call<int32_t>(natives::clockHours)) +
+                    static_cast<float>(native::call<int32_t>(natives::clockMinutes)) / 60.0f;
     float b;
     if (t < 4.0f)
         b = 0.8f;

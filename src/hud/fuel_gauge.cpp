@@ -2,6 +2,7 @@
 // images that redden as their values run low, the scale, and a needle for the first value.
 #include "core/schedule.h"
 #include "host/native_call.h"
+#include "host/natives.h"
 #include "hud/hud_draw.h"
 #include "hud/hud_state.h"
 #include "hud/indicators.h"
@@ -14,8 +15,6 @@ namespace velquist {
 
 namespace {
 
-constexpr uint64_t nativeEngineRunning = 0xAE31E7DF9B5B132E;  // (vehicle) -> bool
-
 // Below half a value the image loses green and blue: white at one half, red at zero.
 Tint fuelTint(float level) {
     const float g = level < 0.5f ? 2.0f * level : 1.0f;
@@ -25,7 +24,7 @@ Tint fuelTint(float level) {
 }  // namespace
 
 void stepFuelNeedle() {
-    const bool running = native::call<bool>(nativeEngineRunning, sample.vehicle);
+    const bool running = native::call<bool>(natives::isEngineRunning, sample.vehicle);
     const float target = fuelNeedleTarget(sample.fuelLevels[0], running);
     hud.fuelNeedle = stepNeedle(hud.fuelNeedle, target, needleRateLimit(schedule.refreshElapsed));
 }

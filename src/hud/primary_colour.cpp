@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/native_call.h"
+#include "host/natives.h"
 #include "hud/gauges.h"
 #include "hud/hud_state.h"
 #include "telemetry/vehicle_sample.h"
@@ -10,8 +11,6 @@
 namespace velquist {
 
 namespace {
-
-constexpr uint64_t nativeCustomPrimaryColour = 0xB64CF2CCA9D95F52;  // (vehicle, &r, &g, &b)
 
 // Classes 10 and up (industrial, utility, vans, bicycles, boats, aircraft, service,
 // emergency, military, commercial, trains) keep the settings colour.
@@ -28,7 +27,7 @@ void testPrimaryColour() {
     if (sample.vehicleClass >= firstUncolouredClass) return;
 
     int32_t raw[3] = {};
-    native::call<void>(nativeCustomPrimaryColour, sample.vehicle, &raw[0], &raw[1], &raw[2]);
+    native::call<void>(natives::customPrimaryColour, sample.vehicle, &raw[0], &raw[1], &raw[2]);
     float* c = hud.primaryColour;
     // The game answers 0..255; anything else is taken as the nearest end.
     for (int i = 0; i < 3; ++i)

@@ -3,6 +3,7 @@
 #include "hud/refresh_hud.h"
 
 #include "host/native_call.h"
+#include "host/natives.h"
 #include "hud/cluster_visibility.h"
 #include "hud/display_settings.h"
 #include "hud/gauges.h"
@@ -16,8 +17,6 @@
 namespace velquist {
 
 namespace {
-
-constexpr uint64_t nativeAspectRatio = 0xF1307EF624A80D87;  // (physical) -> width / height
 
 // The vehicle's own colour when it makes a good needle, else the profile's.
 void chooseNeedleColour() {
@@ -37,7 +36,7 @@ bool driverOfCar() {
 
 void updateBrightnessAndLayout() {
     updateDayBrightness();
-    layout.aspectRatio = native::call<float>(nativeAspectRatio, false);
+    layout.aspectRatio = native::call<float>(natives::aspectRatio, false);
     computeLayout();
 }
 

@@ -6,6 +6,7 @@
 #include "core/schedule.h"
 #include "host/game_memory.h"
 #include "host/native_call.h"
+#include "host/natives.h"
 #include "hud/gauges.h"
 #include "hud/hud_draw.h"
 #include "hud/indicators.h"
@@ -18,16 +19,6 @@
 namespace velquist {
 
 namespace {
-
-constexpr uint64_t nativePlayerIndex = 0x4F8644AF03D0E0D6;     // () -> player index
-constexpr uint64_t nativePlayerPed = 0xD80958FC74E988A6;       // () -> ped
-constexpr uint64_t nativeVehicleInUse = 0x6094AD011A2EA87D;    // (ped) -> vehicle
-constexpr uint64_t nativeEngineHealth = 0xC45D23BAF168AAB8;    // (vehicle) -> float
-constexpr uint64_t nativePedInSeat = 0xBB40DD2270B65366;       // (vehicle, seat) -> ped
-constexpr uint64_t nativeControlPressed = 0xF3A21BCD95725A4A;  // (pad, control) -> bool
-constexpr uint64_t nativeEngineRunning = 0xAE31E7DF9B5B132E;   // (vehicle) -> bool
-constexpr uint64_t nativeSpeedVector = 0x9A8D700A51CB7B0D;     // (entity, relative) -> m/s
-constexpr uint64_t nativeEntitySpeed = 0xD5037BA82E12416F;     // (entity) -> m/s
 
 constexpr int32_t controlPad = 2;
 constexpr int32_t controlHandbrake = 76;
@@ -54,13 +45,13 @@ float finiteOr(float value, float fallback) {
 }
 
 native::Vector3 worldVelocity() {
-    return native::call<native::Vector3>(nativeSpeedVector, sample.vehicle, false);
+    return native::call<native::Vector3>(natives::entitySpeedVector, sample.vehicle, false);
 }
 
 // Returns whether the engine runs. With the engine off the vehicle counts as standing.
 bool speedStep() {
     sample.previousSpeed = sample.speed;
-    const bool running = native::call<bool>(nativeEngineRunning, sample.vehicle);
+    const bool running = native::call<bool>(natives::isEngineRunning, sample.vehicle);
     if (!running) {
         sample.speed = 0.0f;
         sample.verticalSpeed = 0.0f;
@@ -73,7 +64,7 @@ bool speedStep() {
         sample.speed = finiteOr(std::sqrt(v.x * v.x + v.y * v.y), 0.0f);
         return true;
     }
-    sample.speed = finiteOr(native::call<float>(nativeEntitySpeed, sample.vehicle), 0.0f);
+    sample.speed = finiteOr(native::call<float>(natives::entitySpeed, sample.vehicle), 0.0f);
     if (sample.vehicleKind == kindPlane && profile.vertical != 0)
         sample.verticalSpeed = finiteOr(worldVelocity().z, 0.0f);
     return true;
@@ -96,7 +87,7 @@ void gearStep(bool engineRunning) {
 
 void telemetryPass() {
     sample.handbrakePressed =
-        native::call<bool>(nativeControlPressed, controlPad, controlHandbrake);
+        native::call<bool>(natives::isControlPressed, controlPad, controlHandbrake);
     if (profile.isEnabledIn(sample.vehicleKind) == 0) return;
 
     sample.throttle = finiteOr(readThrottle(sample.vehicle), 0.0f);
@@ -146,11 +137,11 @@ void classifyVehicle(int32_t gameClass) {
 }
 
 void sampleRefresh() {
-    sample.playerIndex = native::call<int32_t>(nativePlayerIndex);
-    sample.playerPed = native::call<int32_t>(nativePlayerPed);
+    sample.playerIndex = native::call<int32_t>(natives::playerId);
+    sample.playerPed = native::call<int32_t>(natives::playerPedId);
 
     // Getting out changes nothing but the handle: the fading HUD keeps the last values.
-    const int32_t inUse = native::call<int32_t>(nativeVehicleInUse, sample.playerPed);
+    const int32_t inUse = native::call<int32_t>(natives::vehiclePedIsUsing, sample.playerPed);
     if (inUse != sample.vehicle) {
         sample.vehicle = inUse;
         if (inUse != 0) {
@@ -168,14 +159,14 @@ void sampleRefresh() {
 
     if (profile.dmg != 0) {
         sample.engineHealth =
-            finiteOr(native::call<float>(nativeEngineHealth, sample.vehicle), 1000.0f);
+            finiteOr(native::call<float>(natives::engineHealth, sample.vehicle), 1000.0f);
         updateDamageTargets();
         stepDamageFlash();
     }
     if (schedule.refreshCount % seatInterval == 0) {
         if (profile.usePrimColor != 0) testPrimaryColour();
-        sample.isPassenger =
-            native::call<int32_t>(nativePedInSeat, sample.vehicle, driverSeat) != sample.playerPed;
+        sample.isPassenger = native::call<int32_t>(natives::pedInVehicleSeat, sample.vehicle,
+                                                   driverSeat) != sample.playerPed;
         checkDialStepUp();
     }
 

@@ -2,6 +2,7 @@
 
 #include "core/process_texts.h"
 #include "host/native_call.h"
+#include "host/natives.h"
 #include "hud/hud_state.h"
 #include "hud/needle_math.h"
 #include "settings/brand_tables.h"
@@ -11,10 +12,6 @@
 namespace velquist {
 
 namespace {
-
-constexpr uint64_t nativeEntityModel = 0x9F47B058362C84B5;   // (entity) -> model hash
-constexpr uint64_t nativeDisplayName = 0xB215AAC32D25D019;   // (model) -> label text
-constexpr uint64_t nativeVehicleClass = 0x29439776AAA00A62;  // (vehicle) -> class
 
 constexpr float intactEngineHealth = 1000.0f;
 
@@ -62,13 +59,14 @@ int32_t brandIndexOf(const std::string& brand) {
 
 void onVehicleChanged() {
     resetSample();
-    const auto model = native::call<uint32_t>(nativeEntityModel, sample.vehicle);
-    texts.currentLivery = liveryFromLabel(native::call<const char*>(nativeDisplayName, model));
+    const auto model = native::call<uint32_t>(natives::entityModel, sample.vehicle);
+    texts.currentLivery =
+        liveryFromLabel(native::call<const char*>(natives::displayNameOfModel, model));
     texts.currentBrand = readLiveryBrand(texts.currentLivery);
     sample.brandIndex = brandIndexOf(texts.currentBrand);
     sample.maxRpmSetting = readMaxRpm(texts.currentLivery);
     sample.maxRpmThousands = maxRpmThousandsOf(sample.maxRpmSetting);
-    classifyVehicle(native::call<int32_t>(nativeVehicleClass, sample.vehicle));
+    classifyVehicle(native::call<int32_t>(natives::vehicleClass, sample.vehicle));
 }
 
 }  // namespace velquist

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/process_state.h"
+#include "host/natives.h"
 #include "host/portable/portable_platform.h"
 #include "host/script_hook.h"
 
@@ -18,11 +19,19 @@ void reset() {
     velquist::platform::portable::config.tick = [] { return host.tick; };
 }
 
+int callsOf(uint64_t hash) {
+    int n = 0;
+    for (const NativeRecord& r : host.natives)
+        n += r.hash == hash;
+    return n;
+}
+
 }  // namespace testing_host
 
 namespace shv {
 
 using testing_host::host;
+namespace natives = velquist::natives;
 
 namespace {
 
@@ -79,9 +88,6 @@ void nativePush64(uint64_t value) {
 }
 uint64_t* nativeCall() {
     const HostScope scope;
-    constexpr uint64_t getActiveScreenResolution = 0x873C9F3104101DD3;
-    constexpr uint64_t isControlPressed = 0xF3A21BCD95725A4A;
-    constexpr uint64_t addTextComponent = 0x6C188BE134E074AA;
     host.natives.push_back(host.pending);
     auto answer = host.answers.find(host.pending.hash);
     if (answer != host.answers.end()) {
@@ -91,14 +97,14 @@ uint64_t* nativeCall() {
         return answered;
     }
     const std::vector<uint64_t>& args = host.pending.args;
-    if (host.pending.hash == getActiveScreenResolution && args.size() == 2) {
+    if (host.pending.hash == natives::activeScreenResolution && args.size() == 2) {
         *reinterpret_cast<int*>(static_cast<uintptr_t>(args[0])) = host.screenWidth;
         *reinterpret_cast<int*>(static_cast<uintptr_t>(args[1])) = host.screenHeight;
-    } else if (host.pending.hash == isControlPressed && args.size() == 2) {
+    } else if (host.pending.hash == natives::isControlPressed && args.size() == 2) {
         bool pressed = false;
         for (int c : host.pressedControls) pressed |= static_cast<uint64_t>(c) == args[1];
         host.result[0] = pressed ? 1 : 0;
-    } else if (host.pending.hash == addTextComponent && args.size() == 1) {
+    } else if (host.pending.hash == natives::addTextComponent && args.size() == 1) {
         const char* text = reinterpret_cast<const char*>(static_cast<uintptr_t>(args[0]));
         host.addedTexts.emplace_back(text ? text : "");
     }

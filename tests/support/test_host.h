@@ -57,4 +57,7 @@ extern int hostDepth;
 // sample, game memory, HUD state and textures).
 void reset();
 
+// How often the native was called since the record was last cleared.
+int callsOf(uint64_t hash);
+
 }  // namespace testing_host

@@ -1,5 +1,6 @@
 #include "support/trace_reader.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -156,6 +157,16 @@ std::vector<Event> only(const std::vector<Event>& events, const std::string& ev)
     std::vector<Event> out;
     for (const Event& e : events)
         if (e.ev() == ev) out.push_back(e);
+    return out;
+}
+
+std::vector<Event> nativeCalls(const std::vector<Event>& events, uint64_t hash) {
+    // The trace writes a hash as 0x and sixteen upper-case hex digits.
+    char text[24];
+    std::snprintf(text, sizeof text, "0x%016llX", static_cast<unsigned long long>(hash));
+    std::vector<Event> out;
+    for (const Event& e : only(events, "native"))
+        if (e["hash"].str() == text) out.push_back(e);
     return out;
 }
 

@@ -1,6 +1,7 @@
 // Reads a trace (JSON Lines) back into values the tests can check.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -40,5 +41,8 @@ std::vector<Event> readFile(const std::string& path);
 
 // The events named ev, in order.
 std::vector<Event> only(const std::vector<Event>& events, const std::string& ev);
+
+// The calls of one native (`native` events, traced with --natives), in order.
+std::vector<Event> nativeCalls(const std::vector<Event>& events, uint64_t hash);
 
 }  // namespace trace_reader
