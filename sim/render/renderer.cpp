@@ -130,6 +130,7 @@ void Renderer::drawTextures(cairo_t* cr) {
                      [](const DrawRecord* a, const DrawRecord* b) { return a->level < b->level; });
     for (const DrawRecord* d : visible_)
         drawTexture(cr, *d);
+    textures_.endPicture();
 }
 
 void Renderer::drawTexture(cairo_t* cr, const DrawRecord& d) {
