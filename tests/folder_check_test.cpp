@@ -321,4 +321,27 @@ TEST_F(CheckCommandTest, FifosAndEndlessFilesAreReportedWithoutWaiting) {
     EXPECT_NE(r.out.find("settings1.ini: cannot be read"), std::string::npos) << r.out;
 }
 
+// Loops of symbolic links in place of settings files and an image: the plug-in cannot read
+// them (a settings file's keys take their defaults), and each is reported.
+TEST_F(CheckCommandTest, LoopsOfSymbolicLinksAreReportedAsUnreadable) {
+    fs::remove(data() / "settingsExtended.ini");
+    fs::create_symlink("settingsExtended.ini", data() / "settingsExtended.ini");
+    fs::create_symlink("loop-b", data() / "settings3.ini");
+    fs::create_symlink("settings3.ini", data() / "loop-b");
+    fs::remove(data() / "Needles" / "NeedleSmallA.png");
+    fs::create_symlink("NeedleSmallA.png", data() / "Needles" / "NeedleSmallA.png");
+    const tool_process::Result r = check();
+    ASSERT_EQ(r.exitCode, 1) << r.errors;
+    std::vector<std::string> found;
+    for (const std::string& line : tool_process::lines(r.out))
+        found.push_back(where(line));
+    EXPECT_EQ(found,
+              (std::vector<std::string>{"Velquist/settings3.ini", "Velquist/settingsExtended.ini",
+                                        "Velquist/Needles/NeedleSmallA.png"}))
+        << r.out;
+    lineAt(r, "Velquist/settings3.ini", "cannot be read: the plug-in uses the defaults");
+    lineAt(r, "Velquist/settingsExtended.ini", "cannot be read");
+    lineAt(r, "Velquist/Needles/NeedleSmallA.png", "not a readable PNG image");
+}
+
 }  // namespace

@@ -134,7 +134,8 @@ NumberText numberText(std::u16string_view v) {
 // Each image is decoded once, for this and for the layout check.
 std::string imageProblem(const fs::path& file, InkCache& inks) {
     std::error_code ec;
-    if (!fs::exists(file, ec)) return "missing";
+    // A link that leads to itself is there, and cannot be read.
+    if (!fs::exists(file, ec) && !ec) return "missing";
     if (!isReadableFile(file.string())) return "not a readable PNG image";
     // An image too large to measure is left to the layout check's report.
     if (inks.ink(file.string()) || inks.tooLarge().count(file.string())) return "";
@@ -188,12 +189,13 @@ class FolderCheck {
     void checkSettingsFile(const FileRule& rule) {
         const std::string report = "Velquist/" + rule.file;
         const fs::path path = gameDir_ / "Velquist" / rule.file;
-        std::error_code ec;
-        if (!fs::exists(path, ec)) return;  // every key takes its default, as it should
-        // Read as the plug-in's INI layer reads it: a folder, a FIFO, a device or a file
-        // beyond its size limit cannot be read (and is never waited for).
+        // Read as the plug-in's INI layer reads it: a folder, a FIFO, a device, a loop of
+        // symbolic links or a file beyond its size limit cannot be read (and is never waited
+        // for); a missing file gives every key its default, as it should.
         std::string bytes;
-        if (portable::systemFileSystem.read(path.string(), bytes) != portable::FileRead::ok) {
+        const portable::FileRead read = portable::systemFileSystem.read(path.string(), bytes);
+        if (read == portable::FileRead::missing || read == portable::FileRead::noFolder) return;
+        if (read != portable::FileRead::ok) {
             add(report, 0,
                 "cannot be read: the plug-in uses the defaults of every key in it and never "
                 "writes it");
