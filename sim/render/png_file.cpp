@@ -37,13 +37,14 @@ DecodedPng decodePng(const std::string& path) {
         out.outcome = PngOutcome::tooLarge;
         return out;
     }
-    cairo_surface_t* s = cairo_image_surface_create_from_png(path.c_str());
-    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS && cairo_image_surface_get_width(s) > 0 &&
-        cairo_image_surface_get_height(s) > 0) {
-        out.surface = s;
+#ifdef _WIN32
+    std::optional<PixelImage> image = decodePngWithStb(path);
+#else
+    std::optional<PixelImage> image = decodePngWithCairo(path);
+#endif
+    if (image) {
+        out.image = std::move(*image);
         out.outcome = PngOutcome::decoded;
-    } else {
-        cairo_surface_destroy(s);
     }
     return out;
 }

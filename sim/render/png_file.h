@@ -1,14 +1,15 @@
 // PNG files as the simulator decodes them: the renderer's textures, the layout check's ink
-// and the dial picture's images all come through here. The size a file's header claims is
-// read first, so that an image larger than imageSideMax a side is never decoded: a header
-// of 20000 x 20000 would otherwise cost 1.6 GB and seconds of decoding for each reader.
+// and the dial picture's images all come through here, with the build's decoder
+// (png_pixels.h). The size a file's header claims is read first, so that an image larger
+// than imageSideMax a side is never decoded: a header of 20000 x 20000 would otherwise cost
+// 1.6 GB and seconds of decoding for each reader.
 #pragma once
-
-#include <cairo.h>
 
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "render/png_pixels.h"
 
 namespace sim {
 
@@ -34,7 +35,7 @@ enum class PngOutcome {
 };
 
 struct DecodedPng {
-    cairo_surface_t* surface = nullptr;  // the image, owned by the caller; null unless decoded
+    PixelImage image;                             // the pixels; empty unless decoded
     PngOutcome outcome = PngOutcome::unreadable;  // default: unreadable
     PngSize size;  // the header's size when it could be read; default 0 x 0
 };

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "render/backdrop.h"
+#include "render/cairo_placement.h"
 #include "render/texture_placement.h"
 
 namespace sim {

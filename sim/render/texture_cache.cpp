@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "render/pixel_surface.h"
 #include "render/png_file.h"
 #include "sim_files.h"
 
@@ -77,7 +78,7 @@ std::shared_ptr<TextureCache::Decoded> TextureCache::lookUp(const std::string& h
     if (print && known != files_.end() && known->second->print == print) return known->second;
 
     const DecodedPng png = decodePng(hostPath);
-    auto decoded = std::make_shared<Decoded>(png.surface);
+    auto decoded = std::make_shared<Decoded>(surfaceOfPixels(png.image));
     decoded->print = print;
     if (print)
         files_[hostPath] = decoded;

@@ -8,6 +8,7 @@
 
 #include "hud/needle_math.h"
 #include "hud/texture_catalogue.h"
+#include "render/pixel_surface.h"
 #include "render/png_file.h"
 #include "settings/extended_settings.h"
 #include "skin/dial_scales.h"
@@ -42,7 +43,7 @@ std::string number(double v) {
 
 cairo_surface_t* loadPng(const fs::path& file, std::string& error) {
     const DecodedPng png = decodePng(file.string());
-    if (png.surface) return png.surface;
+    if (png.outcome == PngOutcome::decoded) return surfaceOfPixels(png.image);
     error =
         "cannot read the image " + file.string() +
         (png.outcome == PngOutcome::tooLarge ? ": " + sizeText(png.size) + " px is larger than " +

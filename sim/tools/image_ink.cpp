@@ -1,7 +1,5 @@
 #include "tools/image_ink.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 #include <bit>
 
@@ -95,26 +93,11 @@ const ImageInk* InkCache::ink(const std::string& hostPath) {
     std::unique_ptr<ImageInk>& slot = images_[hostPath];
     const DecodedPng png = decodePng(hostPath);
     if (png.outcome == PngOutcome::tooLarge) tooLarge_[hostPath] = sizeText(png.size);
-    if (!png.surface) return nullptr;
-    cairo_surface_t* image = png.surface;
-    const cairo_format_t format = cairo_image_surface_get_format(image);
-    cairo_surface_t* argb = image;
-    if (format != CAIRO_FORMAT_ARGB32 && format != CAIRO_FORMAT_RGB24) {
-        // Grey or palette images come in other formats: painted into 32 bits first.
-        argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, cairo_image_surface_get_width(image),
-                                          cairo_image_surface_get_height(image));
-        cairo_t* cr = cairo_create(argb);
-        cairo_set_source_surface(cr, image, 0, 0);
-        cairo_paint(cr);
-        cairo_destroy(cr);
-    }
-    cairo_surface_flush(argb);
+    if (png.outcome != PngOutcome::decoded) return nullptr;
+    const PixelImage& image = png.image;
     slot = std::make_unique<ImageInk>(
-        inkOfPixels(cairo_image_surface_get_data(argb), cairo_image_surface_get_width(argb),
-                    cairo_image_surface_get_height(argb), cairo_image_surface_get_stride(argb),
-                    cairo_image_surface_get_format(argb) == CAIRO_FORMAT_ARGB32));
-    if (argb != image) cairo_surface_destroy(argb);
-    cairo_surface_destroy(image);
+        inkOfPixels(reinterpret_cast<const unsigned char*>(image.pixels.data()), image.width,
+                    image.height, image.width * static_cast<int>(sizeof(uint32_t)), true));
     return slot.get();
 }
 

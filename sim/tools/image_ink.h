@@ -35,7 +35,7 @@ struct ImageInk {
     }
 };
 
-// Builds the ink of premultiplied 32-bit pixels (cairo's ARGB32; alpha in the top byte),
+// Builds the ink of premultiplied 32-bit pixels (png_pixels.h; alpha in the top byte),
 // or of pixels without alpha (every pixel ink) when hasAlpha is false.
 ImageInk inkOfPixels(const unsigned char* data, int width, int height, int stride, bool hasAlpha);
 
