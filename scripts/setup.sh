@@ -6,7 +6,8 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ ccache pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libcairo2-dev libfontconfig-dev fonts-dejavu-core fonts-liberation libgif-dev
+  libcairo2-dev libpng-dev libfontconfig-dev fonts-dejavu-core fonts-liberation libgif-dev
+  libstb-dev
   g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
   wine wine64
   clang libclang-rt-14-dev

@@ -1,6 +1,7 @@
 #include "sim_main.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -78,10 +79,15 @@ int runCommand(const std::vector<std::string>& args, PluginLoader& loader) {
         ss << std::cin.rdbuf();
         text = ss.str();
     } else {
+        // A folder opens on some systems and reads as nothing, which would run nothing.
+        std::error_code ec;
+        if (std::filesystem::is_directory(scenario, ec))
+            return usageError("cannot read " + scenario + ": it is a folder");
         std::ifstream in(scenario, std::ios::binary);
         if (!in) return usageError("cannot read " + scenario);
         std::ostringstream ss;
         ss << in.rdbuf();
+        if (in.bad()) return usageError("cannot read " + scenario);
         text = ss.str();
     }
     std::vector<Command> commands;
@@ -91,8 +97,11 @@ int runCommand(const std::vector<std::string>& args, PluginLoader& loader) {
         return exitUsage;
     }
 
-    if (!traceFile.empty() && !host.trace.open(traceFile))
-        return usageError("cannot write the trace " + traceFile);
+    // An output that cannot be written fails the run before anything runs.
+    if (!traceFile.empty() && !host.trace.open(traceFile)) {
+        std::fprintf(stderr, "velquist-sim: cannot write the trace %s\n", traceFile.c_str());
+        return exitFailure;
+    }
     host.traceNatives = natives;
     registerHostNatives();
     registerWorldNatives();

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "hud/texture_catalogue.h"
+#include "settings/brand_tables.h"
 #include "skin/brand_list.h"
 #include "skin/geometry.h"
 #include "skin/images.h"
@@ -150,18 +151,19 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "velquist-skin: no logo for the brand name \"%s\": not a file name\n",
                      s.c_str());
     const std::string brandFolder = cat::brandFolder;
-    const std::string fallback = brands.empty() ? "" : skin::readFallbackBrand(brands);
-    auto blank = [&](const std::string& name) { return name == "Empty" || name == fallback; };
-    w.image(brandFolder + "Empty" + cat::brandSuffix, skin::blankPixels,
+    const std::string unset = velquist::unsetBrand;
+    const std::string fallback = brands.empty() ? unset : skin::readFallbackBrand(brands);
+    w.image(brandFolder + unset + cat::brandSuffix, skin::blankPixels,
             Draw([](const skin::Canvas&) {}));
     for (const std::string& name : names) {
-        if (name == "Empty") continue;
-        if (blank(name))
+        if (name == fallback)
             w.image(brandFolder + name + cat::brandSuffix, skin::blankPixels,
                     Draw([](const skin::Canvas&) {}));
         else
             w.image(brandFolder + name + cat::brandSuffix, skin::logoPixels,
-                    Draw([&name](const skin::Canvas& c) { skin::drawBrandLogo(c, name); }));
+                    Draw([&name](const skin::Canvas& c) {
+                        skin::drawBrandLogo(c, skin::logoText(name));
+                    }));
     }
 
     if (!w.ok) return 1;

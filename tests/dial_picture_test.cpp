@@ -13,6 +13,7 @@
 #include "settings/extended_settings.h"
 #include "skin/dial_scales.h"
 #include "support/dial_probe.h"
+#include "support/huge_png.h"
 #include "support/temp_files.h"
 #include "support/tool_process.h"
 #include "tools/dial_picture.h"
@@ -153,6 +154,37 @@ TEST(DialCommandTest, BadWordsAndMissingImages) {
         tool_process::run({"dial", "rpm", "8", "--game", dir, "--out", dir + "/x.png"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.errors.find("Rpm8.png"), std::string::npos) << r.errors;
+    // A face far too large to decode is refused at once.
+    fs::create_directories(game.path() / "Velquist" / "Rpm");
+    huge_png::write(game.path() / "Velquist" / "Rpm" / "Rpm8.png", 20000, 20000);
+    const tool_process::Result huge =
+        tool_process::run({"dial", "rpm", "8", "--game", dir, "--out", dir + "/x.png"}, {}, 60);
+    EXPECT_EQ(huge.exitCode, 1);  // -1 when it was stopped after 60 s
+    EXPECT_NE(huge.errors.find("20000 x 20000 px is larger than 4096 px a side"), std::string::npos)
+        << huge.errors;
+    EXPECT_FALSE(fs::exists(dir + "/x.png"));
+}
+
+// One picture shows at most sixty needles; a longer list is a bad command line.
+TEST(DialCommandTest, AtMostSixtyMarks) {
+    temp_files::Folder out;
+    auto marks = [](size_t n) {
+        std::string list = "0";
+        for (size_t i = 1; i < n; ++i)
+            list += "," + std::to_string(i);
+        return list;
+    };
+    const std::string file = (out.path() / "dial.png").string();
+    tool_process::Result r = tool_process::run(
+        {"dial", "Max", "mph", "--marks", marks(sim::dialMarksMax), "--out", file});
+    EXPECT_EQ(r.exitCode, 0) << r.errors;
+    EXPECT_EQ(tool_process::lines(r.out).size(), sim::dialMarksMax);
+    fs::remove(file);
+    r = tool_process::run(
+        {"dial", "Max", "mph", "--marks", marks(sim::dialMarksMax + 1), "--out", file});
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_NE(r.errors.find("--marks takes up to 60 numbers"), std::string::npos) << r.errors;
+    EXPECT_FALSE(fs::exists(file));
 }
 
 }  // namespace

@@ -4,8 +4,6 @@
 // off the screen, or at the image, with their pixels; --screen adds a player's screen.
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
@@ -13,6 +11,8 @@
 #include <vector>
 
 #include "hud/texture_catalogue.h"
+#include "planted_folders.h"
+#include "render/png_file.h"
 #include "support/planted_images.h"
 #include "support/temp_files.h"
 #include "support/tool_process.h"
@@ -26,9 +26,6 @@ class GameCopy : public ::testing::Test {
   protected:
     void SetUp() override { fs::copy(VELQUIST_SKIN_FOLDER, data(), fs::copy_options::recursive); }
     fs::path data() const { return folder.path() / "Velquist"; }
-    void write(const std::string& name, const std::string& text) const {
-        temp_files::writeFile(data() / name, text);
-    }
     tool_process::Result check(std::vector<std::string> more = {}) const {
         std::vector<std::string> words = {"check", "--game", folder.path().string()};
         words.insert(words.end(), more.begin(), more.end());
@@ -63,52 +60,7 @@ TEST_F(CheckCommandTest, ShippedDataFolderIsClean) {
 }
 
 TEST_F(CheckCommandTest, EveryKindOfFaultIsReportedOnceOnItsLine) {
-    write("settingsGeneral.ini",
-          "[GENERAL]\n"
-          "menuKey=13\n"           // 2: out of range
-          "refreshInterval=abc\n"  // 3: not a number
-          "actSetting=2\n"
-          "ACTSETTING=3\n"  // 5: written twice (names compare without case)
-          "volume=3\n"      // 6: unknown key
-          "[SOUND]\n"       // 7: unknown section
-          "level=2\n");
-    write("settings2.ini",
-          "hudSize=100\n"  // 1: before any section
-          "[PLACEMENT]\r\n"
-          "hudSize 120\r\n"        // 3: no "="
-          "mainOffsetX=900.5\r\n"  // 4: a fraction (the cluster stays where it was)
-          "mainOffsetY=\r\n"       // 5: no value
-          "; a comment\r\n"
-          "\r\n"
-          "ledsOffsetX=-1000 ; the far left\r\n");
-    write("settingsExtended.ini",
-          "[CONSTANTS]\n"
-          "led1R=256\n"              // 2: out of range
-          "picCarSlowMphVel1=200\n"  // 3: beyond Vel2 (180)
-          "picMaxKnoDeg1=2475\n"
-          "picMaxKnoDeg2=2475\n"    // 5: all three angles alike
-          "picLinSlowKmhVel0=90\n"  // 6: all three speeds alike
-          "[Constants]\n"           // 7: the section again
-          "led2R=0\n");
-    write("settingsBrands.ini",
-          "[BRAND]\n"
-          "brand0=Generic\n"
-          "brand1=Albany\n"
-          "brand2=NoSuchLogo\n"  // 4: no logo image
-          "brand100=Extra\n"     // 5: never read
-          "[LIVERY]\n"
-          "ADDER=Albany\n"
-          "BUFFALO=Bravado\n"               // 8: brand not in the list
-          "AVERYLONGLIVERYNAME=Albany\n");  // 9: longer than any livery
-    write("settingsMaxRpm.ini",
-          "[MAXRPM]\n"
-          "ADDER=70\n"
-          "ZENTORNO=9\n"  // 3: outside 10..150
-          "T20=151\n"     // 4: outside 10..150
-          "adder=80\n");  // 5: written twice
-    fs::remove(data() / "Needles" / "NeedleBigB.png");
-    write("Rpm/Rpm5.png", "not a picture");
-    write("settingsGenral.ini", "[GENERAL]\n");
+    planted_folders::everyKindOfFault(data());
 
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1) << r.errors;
@@ -147,8 +99,7 @@ TEST_F(CheckCommandTest, EveryKindOfFaultIsReportedOnceOnItsLine) {
 }
 
 TEST_F(CheckCommandTest, BrandsLeftUnsetNeedTheEmptyLogo) {
-    write("settingsBrands.ini", "[BRAND]\nbrand0=Generic\n");
-    fs::remove(data() / "Brands" / "Empty.png");
+    planted_folders::brandsLeftUnset(data());
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1);
     ASSERT_EQ(tool_process::lines(r.out).size(), 1u) << r.out;
@@ -156,10 +107,7 @@ TEST_F(CheckCommandTest, BrandsLeftUnsetNeedTheEmptyLogo) {
 }
 
 TEST_F(CheckCommandTest, UnicodeFileIsReadLikeAnyOther) {
-    // UTF-16 with its byte-order mark: the INI layer reads it, so the check does too.
-    const std::u16string text = u"\uFEFF[PLACEMENT]\r\nhudSize=300\r\n";
-    write("settings3.ini",
-          std::string(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(char16_t)));
+    planted_folders::unicodeProfile(data());  // hudSize=300 on line 2
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1);
     ASSERT_EQ(tool_process::lines(r.out).size(), 1u) << r.out;
@@ -167,7 +115,7 @@ TEST_F(CheckCommandTest, UnicodeFileIsReadLikeAnyOther) {
 }
 
 TEST_F(CheckCommandTest, MissingFoldersAndBadWords) {
-    fs::remove_all(data());
+    planted_folders::noDataFolder(data());
     tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_NE(r.out.find("no data folder"), std::string::npos);
@@ -198,17 +146,10 @@ bool closeTo(long long measured, double byHand) {
 }
 
 TEST_F(CheckCommandTest, PlacementKeysThatMoveTheClusterOffAreReportedAtTheirLines) {
-    write("settings1.ini",
-          "[TOGGLEHUD]\n"
-          "isEnabledInBic=0\n"
-          "isEnabledInBoa=0\n"
-          "isEnabledInPla=0\n"
-          "isEnabledInTra=0\n"
-          "[FEATURES]\n"
-          "rpm=2\n"
-          "[PLACEMENT]\n"         // 8
-          "mainOffsetX=990\n"     // 9: 90 per mille of 1920 further right
-          "ledsOffsetY=1000\n");  // 10: the LEDs 2000 units below the velocity gauge's centre
+    // Cars only, the LEDs beside the gear; mainOffsetX=990 on line 9 (90 per mille of 1920
+    // further right), ledsOffsetY=1000 on line 10 (the LEDs 2000 units below the velocity
+    // gauge's centre), [PLACEMENT] on line 8.
+    planted_folders::placementKeysMoveClusterOff(data());
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1) << r.errors;
     // Furthest to the right reaches the fuel gauge in the place above (381 units right of
@@ -241,14 +182,10 @@ TEST_F(CheckCommandTest, PlacementKeysThatMoveTheClusterOffAreReportedAtTheirLin
 }
 
 TEST_F(CheckCommandTest, OverlappingGaugesAreReportedAtTheImageBesideTheVelocityGauge) {
-    for (const auto& entry : fs::recursive_directory_iterator(data()))
-        if (entry.path().extension() == ".png")
-            planted_images::writeBox(entry.path(), 1, 1, 0, 0, 0, 0);
-    // 300 units right and 400 up of the velocity face; the fuel scale's lower-left quarter
-    // reaches over it from the fuel gauge at (+381, -496).
-    planted_images::writeBox(data() / "Velocity" / "LinKmhFast.png", 1024, 1024, 512, 112, 812,
-                             512);
-    planted_images::writeBox(data() / "Fuel" / "ExtFuelCokeScale.png", 512, 512, 0, 256, 256, 512);
+    // Every image blank but a velocity face with ink 300 units right and 400 up of its
+    // centre, and the fuel scale's lower-left quarter, which reaches over it from the fuel
+    // gauge at (+381, -496).
+    planted_folders::gaugesOverlap(data());
     const tool_process::Result r = check();
     EXPECT_EQ(r.exitCode, 1) << r.errors;
     const std::vector<std::string> all = tool_process::lines(r.out);
@@ -266,7 +203,7 @@ TEST_F(CheckCommandTest, OverlappingGaugesAreReportedAtTheImageBesideTheVelocity
 }
 
 TEST_F(CheckCommandTest, PlayersScreenIsCheckedAndWideScreensAreANote) {
-    write("settings1.ini", "[PLACEMENT]\nmainOffsetX=990\n");
+    planted_folders::clusterMovedRight(data());  // mainOffsetX=990 on line 2
     tool_process::Result r = check({"--screen", "1680x1050"});
     EXPECT_EQ(r.exitCode, 1);
     lineAt(r, "Velquist/settings1.ini:2", "past the right edge at 1680x1050:");
@@ -287,21 +224,22 @@ TEST_F(CheckCommandTest, PlayersScreenIsCheckedAndWideScreensAreANote) {
     EXPECT_EQ(check({"--screen"}).exitCode, 2);
 }
 
+// Images larger than the simulator decodes, one of them 1.6 GB once decoded: each is named
+// at once and left out.
 TEST_F(CheckCommandTest, ImageTooLargeToMeasureIsNamedAndLeftOut) {
-    const int side = sim::inkSideMax + 1;
-    planted_images::writeBox(data() / "Damage.png", side, 2, 0, 0, side, 2);
-    const tool_process::Result r = check();
-    EXPECT_EQ(r.exitCode, 1);
+    planted_folders::imagesTooLarge(data());
+    const int side = sim::imageSideMax + 1;
+    const tool_process::Result r =
+        tool_process::run({"check", "--game", folder.path().string()}, {}, 60);
+    EXPECT_EQ(r.exitCode, 1);  // -1 when it was stopped after 60 s
     lineAt(r, "Velquist/Damage.png", std::to_string(side) + " x 2 px is larger than");
+    lineAt(r, "Velquist/Shadow/ShadowMain.png", "20000 x 20000 px is larger than");
 }
 
 // FIFOs in place of a settings file and an image, and a settings file that leads to an
 // endless device: each is reported at once instead of being waited for or read without end.
 TEST_F(CheckCommandTest, FifosAndEndlessFilesAreReportedWithoutWaiting) {
-    ASSERT_EQ(::mkfifo((data() / "settings1.ini").c_str(), 0644), 0);
-    fs::create_symlink("/dev/zero", data() / "settings2.ini");
-    fs::remove(data() / "Needles" / "NeedleBigA.png");
-    ASSERT_EQ(::mkfifo((data() / "Needles" / "NeedleBigA.png").c_str(), 0644), 0);
+    planted_folders::fifosAndEndlessFile(data());
     const tool_process::Result r =
         tool_process::run({"check", "--game", folder.path().string()}, {}, 60);
     ASSERT_EQ(r.exitCode, 1) << r.errors;  // -1 when it was stopped after 60 s
@@ -312,6 +250,24 @@ TEST_F(CheckCommandTest, FifosAndEndlessFilesAreReportedWithoutWaiting) {
                                                "Velquist/Needles/NeedleBigA.png"}))
         << r.out;
     EXPECT_NE(r.out.find("settings1.ini: cannot be read"), std::string::npos) << r.out;
+}
+
+// Loops of symbolic links in place of settings files and an image: the plug-in cannot read
+// them (a settings file's keys take their defaults), and each is reported.
+TEST_F(CheckCommandTest, LoopsOfSymbolicLinksAreReportedAsUnreadable) {
+    planted_folders::loopsOfLinks(data());
+    const tool_process::Result r = check();
+    ASSERT_EQ(r.exitCode, 1) << r.errors;
+    std::vector<std::string> found;
+    for (const std::string& line : tool_process::lines(r.out))
+        found.push_back(where(line));
+    EXPECT_EQ(found,
+              (std::vector<std::string>{"Velquist/settings3.ini", "Velquist/settingsExtended.ini",
+                                        "Velquist/Needles/NeedleSmallA.png"}))
+        << r.out;
+    lineAt(r, "Velquist/settings3.ini", "cannot be read: the plug-in uses the defaults");
+    lineAt(r, "Velquist/settingsExtended.ini", "cannot be read");
+    lineAt(r, "Velquist/Needles/NeedleSmallA.png", "not a readable PNG image");
 }
 
 }  // namespace

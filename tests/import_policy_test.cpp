@@ -96,6 +96,33 @@ TEST(ImportPolicy, ExportsStampsAndNonDllImagesAreRejected) {
     EXPECT_TRUE(mentions(problemsOf(stamped), "carries its link time"));
 }
 
+// VelquistCheck.exe: a program, any function of the system DLLs, and nothing else.
+TEST(ImportPolicy, StandaloneProgramNeedsSystemDllsAlone) {
+    auto standaloneProblems = [](const crafted_pe::Contents& contents) {
+        pe::Image image;
+        std::string error;
+        EXPECT_TRUE(pe::readImage(crafted_pe::build(contents), image, error)) << error;
+        return import_policy::checkStandalone(image);
+    };
+    crafted_pe::Contents program;
+    program.dll = false;
+    program.dlls = {{"KERNEL32.dll", {"GetPrivateProfileIntA", "WinExec"}, {}, false},
+                    {"USER32.dll", {"GetSystemMetrics"}, {}, false}};
+    EXPECT_TRUE(standaloneProblems(program).empty());
+
+    auto bad = program;
+    bad.dll = true;
+    bad.timeDateStamp = 0x6578A2C0;
+    bad.dlls.push_back({"ScriptHookV.dll", {"?scriptWait@@YAXK@Z"}, {}, false});
+    bad.dlls.push_back({"libstdc++-6.dll", {"_ZdlPv"}, {}, false});
+    const auto problems = standaloneProblems(bad);
+    EXPECT_EQ(problems.size(), 4u);
+    EXPECT_TRUE(mentions(problems, "is a DLL, not a program"));
+    EXPECT_TRUE(mentions(problems, "carries its link time"));
+    EXPECT_TRUE(mentions(problems, "ScriptHookV.dll, which is not a system DLL"));
+    EXPECT_TRUE(mentions(problems, "C++ runtime DLL libstdc++-6.dll"));
+}
+
 TEST(ImportPolicy, SystemDllNamesIgnoreCase) {
     EXPECT_TRUE(import_policy::isSystemDll("KERNEL32.DLL"));
     EXPECT_TRUE(import_policy::isSystemDll("api-ms-win-crt-runtime-l1-1-0.dll"));

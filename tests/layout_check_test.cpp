@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "host/sim_host.h"
+#include "render/png_file.h"
 #include "render/renderer.h"
 #include "render/texture_placement.h"
 #include "settings/profile_keys.h"
@@ -110,11 +111,11 @@ TEST(ImageInk, FilesThatCannotBeMeasuredAreLeftOut) {
     temp_files::writeFile(folder.path() / "text.png", "not a picture");
     EXPECT_EQ(cache.ink((folder.path() / "text.png").string()), nullptr);
     // Wider than the check reads: not decoded, named with its size.
-    planted_images::writeBox(folder.path() / "wide.png", sim::inkSideMax + 1, 1, 0, 0, 1, 1);
+    planted_images::writeBox(folder.path() / "wide.png", sim::imageSideMax + 1, 1, 0, 0, 1, 1);
     const std::string wide = (folder.path() / "wide.png").string();
     EXPECT_EQ(cache.ink(wide), nullptr);
     ASSERT_EQ(cache.tooLarge().count(wide), 1u);
-    EXPECT_EQ(cache.tooLarge().at(wide), std::to_string(sim::inkSideMax + 1) + " x 1");
+    EXPECT_EQ(cache.tooLarge().at(wide), std::to_string(sim::imageSideMax + 1) + " x 1");
     // A blank one-pixel logo has no ink, and is read once.
     planted_images::writeBox(folder.path() / "blank.png", 1, 1, 0, 0, 0, 0);
     const sim::ImageInk* blank = cache.ink((folder.path() / "blank.png").string());

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The release package: scripts/package.sh run twice must give the same bytes; the zip
-# must hold exactly Velquist.asi, README.txt and the build's data folder, with fixed
-# permissions; and unpacked into an empty game folder it must run the demo scenario through
-# the stand-in host under Wine as velquist-sim runs it from the build's data folder.
+# must hold exactly Velquist.asi, VelquistCheck.exe, README.txt and the build's data folder,
+# with fixed permissions; and unpacked into an empty game folder its VelquistCheck.exe must
+# find nothing to report there, and it must run the demo scenario through the stand-in host
+# under Wine as velquist-sim runs it from the build's data folder.
 # usage: package_test.sh SOURCE_DIR WINDOWS_BUILD LINUX_BUILD WINE_PREFIX TRACE_COMPARE
 set -euo pipefail
 if [ $# -ne 5 ]; then
@@ -38,6 +39,7 @@ unzip -Z1 "$zip" | LC_ALL=C sort >"$work/listing"
 {
   echo README.txt
   echo Velquist.asi
+  echo VelquistCheck.exe
   (cd "$linbuild/bin" && find Velquist -type f)
 } | LC_ALL=C sort >"$work/expected"
 if ! cmp -s "$work/expected" "$work/listing"; then
@@ -52,6 +54,8 @@ fi
 mkdir "$work/game"
 unzip -q "$zip" -d "$work/game"
 cmp "$work/game/Velquist.asi" "$winbuild/bin/Velquist.asi" || fail "the packaged Velquist.asi is not the build's"
+cmp "$work/game/VelquistCheck.exe" "$winbuild/bin/VelquistCheck.exe" \
+  || fail "the packaged VelquistCheck.exe is not the build's"
 grep -q "Velquist $version" "$work/game/README.txt" || fail "README.txt does not name version $version"
 # Every text file the player gets ends every line with CR LF, as Windows editors expect.
 while IFS= read -r -d '' text; do
@@ -61,6 +65,14 @@ while IFS= read -r -d '' text; do
     fail "$name has lines that do not end with CR LF"
   fi
 done < <(find "$work/game" -type f \( -name '*.txt' -o -name '*.ini' \) -print0)
+# The packaged check, run beside the packaged data folder as a player starts it (input
+# redirected, so it does not wait for a key), finds the folder clean; its report lands
+# beside it. It is removed again, so that the demo runs in the folder as unpacked.
+rc=0
+(cd "$work/game" && wine VelquistCheck.exe </dev/null >"$work/check.out" 2>&1) || rc=$?
+[ "$rc" = 0 ] || { cat "$work/check.out"; fail "VelquistCheck.exe on the packaged folder exited with $rc"; }
+grep -q 'nothing to report' "$work/game/VelquistCheck.txt" || fail "no clean report in VelquistCheck.txt"
+rm "$work/game/VelquistCheck.txt"
 # shellcheck source=both_sides.sh
 . "$(dirname "$0")/both_sides.sh"
 both_sides "$src/data/demo.scn" >"$work/demo.scn"

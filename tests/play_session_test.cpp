@@ -7,12 +7,13 @@
 
 #include "core/key_state.h"
 #include "host/sim_host.h"
+#include "render/renderer.h"
 #include "tools/play_session.h"
 #include "world/world.h"
 
 namespace {
 
-constexpr uint32_t vkF10 = 0x79, vkNumpad2 = 0x62;
+constexpr uint32_t vkF10 = 0x79, vkNumpad2 = 0x62, vkNumpad5 = 0x65, vkNumpad6 = 0x66;
 
 class Session : public ::testing::Test {
   protected:
@@ -93,6 +94,30 @@ TEST_F(PlaySessionTest, F10OpensTheMenuAndTheKeypadWorksIt) {
     cairo_surface_t* picture = session.picture();
     EXPECT_EQ(cairo_image_surface_get_width(picture), 960);
     EXPECT_EQ(cairo_image_surface_get_height(picture), 540);
+}
+
+// The window shows every frame: image reloads keep one decoded image of each file.
+TEST_F(PlaySessionTest, ImageReloadsKeepOneDecodedImageOfEachFile) {
+    auto tap = [&](uint32_t vk) {
+        session.keyDown(vk);
+        session.keyUp(vk);
+        for (int i = 0; i < 16; ++i) {  // past every wait of the menu
+            session.frame();
+            session.picture();
+        }
+    };
+    frames(200);  // the cluster has faded in
+    tap(vkF10);
+    tap(vkNumpad5);  // General
+    tap(vkNumpad2);  // Reload Images
+    tap(vkNumpad6);
+    const int firstId = sim::host.nextTextureId;
+    const size_t decoded = sim::renderer().decodedTextures();
+    EXPECT_GT(decoded, 5u);
+    for (int reload = 1; reload < 20; ++reload)
+        tap(vkNumpad6);
+    EXPECT_EQ(sim::host.nextTextureId - firstId, 19 * 151);
+    EXPECT_EQ(sim::renderer().decodedTextures(), decoded);
 }
 
 }  // namespace

@@ -233,4 +233,18 @@ TEST(PlayCommandTest, BadWordsStopBeforeAnyWindow) {
     EXPECT_EQ(status("extra"), 2);
 }
 
+// A trace that cannot be written fails the run (exit 1), as in velquist-sim run, before any
+// window: with SDL's window-less driver a window could open.
+TEST(PlayCommandTest, AnUnwritableTraceFailsTheRunBeforeAnyWindow) {
+    temp_files::Folder folder;
+    const std::string errors = (folder.path() / "errors.txt").string();
+    const std::string command = std::string("SDL_VIDEODRIVER=dummy '") + VELQUIST_SIM +
+                                "' play --quit-after 1 --trace /nonexistent/folder/t.jsonl 2>'" +
+                                errors + "' >/dev/null";
+    const int s = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(s) ? WEXITSTATUS(s) : -1, 1);
+    EXPECT_NE(temp_files::readFile(errors).find("cannot write the trace"), std::string::npos)
+        << temp_files::readFile(errors);
+}
+
 }  // namespace

@@ -372,6 +372,17 @@ TEST_F(ProfileFileKindTest, FilesBeyondTheSizeLimitAndDevicesAreUnreadable) {
     EXPECT_TRUE(fs::is_symlink(file));
 }
 
+// A loop of symbolic links in the file's place: there, and never read or written.
+TEST_F(ProfileFileKindTest, LoopOfSymbolicLinksIsUnreadableAndNeverWritten) {
+    fs::create_symlink(file.filename().string() + ".other", file);
+    fs::create_symlink(file.filename(), file.string() + ".other");
+    EXPECT_EQ(number("s", "k"), 77);
+    EXPECT_FALSE(write("s", "k", "6"));
+    EXPECT_EQ(probeFile(path.c_str()), FileProbe::unreadable);
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_FALSE(fs::exists(dir / "test.ini.~new"));
+}
+
 TEST_F(ProfileProbeTest, EachKindOfPathIsFoundAsTheFunctionsMeetIt) {
     const auto probe = [&](const std::string& name) {
         return probeFile(folder.pluginPath(name).c_str());

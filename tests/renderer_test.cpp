@@ -10,6 +10,7 @@
 #include <string>
 
 #include "host/sim_host.h"
+#include "render/png_file.h"
 #include "render/renderer.h"
 #include "support/sim_process.h"
 
@@ -39,6 +40,17 @@ std::string writeTexture(const std::string& folder, const std::string& name, int
     cairo_surface_write_to_png(s, path.c_str());
     cairo_surface_destroy(s);
     return path;
+}
+
+// An opaque image of one colour, width x height px, written to path.
+void writeBlock(const std::string& path, int width, int height, double r, double g, double b) {
+    cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    cairo_t* cr = cairo_create(s);
+    cairo_set_source_rgb(cr, r, g, b);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_write_to_png(s, path.c_str());
+    cairo_surface_destroy(s);
 }
 
 class Render : public ::testing::Test {
@@ -225,6 +237,55 @@ TEST_F(RendererTest, TextsStandOverRectanglesAndTexturesOverBoth) {
     frame = sim::renderer().compose();
     for (int x = 350; x < 650; x += 10)
         EXPECT_TRUE(isRed(at(frame, x, 470)));
+}
+
+// The images behind the pictures: one limit on their size, and one decoded image of a file
+// for all the texture ids the plug-in's image reloads ask for.
+using RendererImages = Render;
+
+TEST_F(RendererImages, ImageOverTheSizeLimitIsLeftOutAsAnUnreadableOneIs) {
+    const int side = sim::imageSideMax;
+    writeBlock(folder + "/widest.png", side, 4, 1, 1, 1);
+    writeBlock(folder + "/wider.png", side + 1, 4, 1, 1, 1);
+    draw(texture(folder + "/widest.png"), 0, 0, 0.1f, 0.3f, 0.5f);
+    draw(texture(folder + "/wider.png"), 0, 0, 0.1f, 0.7f, 0.5f);
+    EXPECT_TRUE(isWhite(pixel(300, 500)));
+    EXPECT_TRUE(isBackdrop(700, 500));
+    EXPECT_EQ(sim::renderer().decodedTextures(), 1u);
+}
+
+TEST_F(RendererImages, NewIdsOfAnUnchangedFileShareItsDecodedImage) {
+    const std::string path = folder + "/needle.png";
+    for (int reload = 0; reload < 20; ++reload) {
+        host.tick += 150;  // the last id's draw has ended
+        draw(texture(path), 0, 0, 0.2f, 0.5f, 0.5f);
+        ASSERT_TRUE(isRed(pixel(500, 420))) << reload;
+    }
+    EXPECT_EQ(sim::renderer().decodedTextures(), 1u);
+}
+
+TEST_F(RendererImages, AChangedFileGivesNewIdsItsPixelsWhileAnOldIdStillShowsTheOld) {
+    const std::string path = folder + "/swap.png";
+    writeBlock(path, 32, 32, 1, 1, 1);
+    const int before = texture(path);
+    draw(before, 0, 0, 0.1f, 0.3f, 0.5f);
+    ASSERT_TRUE(isWhite(pixel(300, 500)));
+    writeBlock(path, 32, 32, 1, 0, 0);  // same size, other bytes
+    const int after = texture(path);
+    draw(after, 0, 0, 0.1f, 0.7f, 0.5f);
+    EXPECT_TRUE(isWhite(pixel(300, 500)));
+    EXPECT_TRUE(isRed(pixel(700, 500)));
+    EXPECT_EQ(sim::renderer().decodedTextures(), 2u);
+    // Once the old id is no longer drawn, its image goes.
+    host.tick += 150;
+    draw(after, 0, 0, 0.1f, 0.7f, 0.5f);
+    EXPECT_TRUE(isRed(pixel(700, 500)));
+    EXPECT_EQ(sim::renderer().decodedTextures(), 1u);
+    // A file that becomes unreadable gives new ids nothing.
+    writeBlock(path, sim::imageSideMax + 1, 1, 1, 1, 1);
+    host.tick += 150;
+    draw(texture(path), 0, 0, 0.1f, 0.7f, 0.5f);
+    EXPECT_TRUE(isBackdrop(700, 500));
 }
 
 }  // namespace

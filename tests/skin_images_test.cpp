@@ -5,13 +5,14 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "hud/texture_catalogue.h"
 #include "skin/brand_list.h"
 #include "skin/geometry.h"
-#include "support/png_header.h"
+#include "render/png_file.h"
 
 namespace cat = velquist::catalogue;
 
@@ -24,10 +25,10 @@ std::string skinFile(const std::string& relative) {
 }
 
 void expectImage(const std::string& relative, uint32_t size) {
-    const png_header::Size p = png_header::read(skinFile(relative));
-    EXPECT_TRUE(p.valid) << relative << " is missing or not a PNG";
-    EXPECT_EQ(p.width, size) << relative;
-    EXPECT_EQ(p.height, size) << relative;
+    const std::optional<sim::PngSize> p = sim::readPngSize(skinFile(relative));
+    ASSERT_TRUE(p) << relative << " is missing or not a PNG";
+    EXPECT_EQ(p->width, size) << relative;
+    EXPECT_EQ(p->height, size) << relative;
 }
 
 // Every full-size image with sharp marks (the soft ones are tested on their own).

@@ -2,6 +2,7 @@
 // line and scenario faults that stop a run before it starts.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -118,6 +119,43 @@ TEST(SpineScenario, LoadAfterUnloadRegistersAgainWhileTimeGoesOn) {
     // --memory reports after each unload.
     EXPECT_NE(r.errors.find("memory after unload 1: private "), std::string::npos) << r.errors;
     EXPECT_NE(r.errors.find("memory after unload 2: private "), std::string::npos) << r.errors;
+}
+
+// velquist-sim's run with its words, standard error into errors; its exit status.
+int runWords(const std::string& words, std::string& errors) {
+    const fs::path file = fs::path(sim_process::makeTempFolder()) / "errors.txt";
+    const std::string command =
+        std::string(VELQUIST_SIM) + " run " + words + " >/dev/null 2>'" + file.string() + "'";
+    const int status = std::system(command.c_str()) >> 8;
+    errors = sim_process::readFile(file);
+    return status;
+}
+
+// A folder in place of the scenario is a bad command line: nothing runs, no trace is begun.
+TEST(SpineCommandLine, ScenarioThatIsAFolderCannotBeRead) {
+    const fs::path dir = sim_process::makeTempFolder();
+    fs::create_directory(dir / "scenario.scn");
+    std::string errors;
+    EXPECT_EQ(runWords((dir / "scenario.scn").string() + " --trace " + (dir / "t.jsonl").string(),
+                       errors),
+              2);
+    EXPECT_NE(errors.find("cannot read " + (dir / "scenario.scn").string()), std::string::npos)
+        << errors;
+    EXPECT_FALSE(fs::exists(dir / "t.jsonl"));
+}
+
+// A trace that cannot be written is an output the run cannot make: it fails (exit 1) before
+// anything runs, as a picture that cannot be written does.
+TEST(SpineCommandLine, TraceThatCannotBeWrittenFailsTheRunBeforeItStarts) {
+    const fs::path dir = sim_process::makeTempFolder();
+    std::ofstream(dir / "shot.scn") << "run 100\nshot first.png\n";
+    std::string errors;
+    EXPECT_EQ(runWords((dir / "shot.scn").string() + " --shots " + dir.string() + " --trace " +
+                           (dir / "none" / "t.jsonl").string(),
+                       errors),
+              1);
+    EXPECT_NE(errors.find("cannot write the trace"), std::string::npos) << errors;
+    EXPECT_FALSE(fs::exists(dir / "first.png"));
 }
 
 TEST(SpineCommandLine, FaultsExit2) {

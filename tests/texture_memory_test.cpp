@@ -8,12 +8,13 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "hud/layout_geometry.h"
 #include "hud/texture_catalogue.h"
 #include "skin/geometry.h"
-#include "support/png_header.h"
+#include "render/png_file.h"
 #include "support/sim_process.h"
 
 namespace cat = velquist::catalogue;
@@ -38,12 +39,12 @@ TEST(TextureMemoryTest, StartUpAsksForAtMost64MiB) {
     for (const auto& load : loads) {
         const std::string path = load["path"].str();
         EXPECT_FALSE(load.value.has("missing")) << path;
-        const png_header::Size size = png_header::read(skinFile(path));
-        ASSERT_TRUE(size.valid) << path;
-        bytes += uint64_t{size.width} * size.height * 4;
+        const std::optional<sim::PngSize> size = sim::readPngSize(skinFile(path));
+        ASSERT_TRUE(size) << path;
+        bytes += uint64_t{size->width} * size->height * 4;
         if (path == std::string(cat::brandFolder) + "Empty" + cat::brandSuffix) {
             ++blankLogos;
-            EXPECT_LE(size.width * size.height, 16u) << "the blank logo is tiny";
+            EXPECT_LE(size->width * size->height, 16u) << "the blank logo is tiny";
         }
     }
     EXPECT_GT(blankLogos, 50u);  // the shipped table leaves most slots unset

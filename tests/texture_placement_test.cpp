@@ -6,6 +6,7 @@
 
 #include <limits>
 
+#include "render/cairo_placement.h"
 #include "render/texture_placement.h"
 
 namespace {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "render/backdrop.h"
+#include "render/cairo_placement.h"
 #include "render/texture_placement.h"
 
 namespace sim {
@@ -130,6 +131,7 @@ void Renderer::drawTextures(cairo_t* cr) {
                      [](const DrawRecord* a, const DrawRecord* b) { return a->level < b->level; });
     for (const DrawRecord* d : visible_)
         drawTexture(cr, *d);
+    textures_.endPicture();
 }
 
 void Renderer::drawTexture(cairo_t* cr, const DrawRecord& d) {

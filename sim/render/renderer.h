@@ -39,6 +39,9 @@ class Renderer {
     // Forgets decoded textures (a test that reuses texture ids for new files).
     void clearTextures() { textures_.clear(); }
 
+    // Decoded texture images held now.
+    size_t decodedTextures() const { return textures_.decodedImages(); }
+
   private:
     void drawRects(cairo_t* cr);
     void drawTexts(cairo_t* cr);

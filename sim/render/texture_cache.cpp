@@ -1,60 +1,118 @@
 #include "render/texture_cache.h"
 
+#include <fstream>
+#include <set>
+#include <string_view>
+#include <vector>
+
+#include "render/pixel_surface.h"
+#include "render/png_file.h"
 #include "sim_files.h"
 
 namespace sim {
 
 namespace {
 
-// Scaled copies kept before the cache starts over (a scenario that keeps resizing the
-// HUD would otherwise grow it without end).
+// Scaled copies kept before the cache starts them over (a scenario that keeps resizing
+// the HUD would otherwise grow them without end).
 constexpr size_t scaledLimit = 512;
 
 }  // namespace
 
-TextureCache::~TextureCache() {
-    clear();
+TextureCache::Decoded::~Decoded() {
+    if (image) cairo_surface_destroy(image);
+    for (auto& [size, surface] : scaled)
+        cairo_surface_destroy(surface);
 }
 
 void TextureCache::clear() {
-    for (Entry& e : images_)
-        if (e.image) cairo_surface_destroy(e.image);
-    images_.clear();
-    for (auto& [key, surface] : scaled_)
-        cairo_surface_destroy(surface);
-    scaled_.clear();
+    ids_.clear();
+    files_.clear();
+    scaledMade_ = 0;
 }
 
-cairo_surface_t* TextureCache::image(int id, const std::string& hostPath) {
-    if (id < 1) return nullptr;
-    const auto slot = static_cast<size_t>(id - 1);
-    if (slot >= images_.size()) images_.resize(slot + 1);
-    Entry& e = images_[slot];
-    if (!e.tried) {
-        e.tried = true;
-        // Not a FIFO or a device: those would keep the picture waiting, or never end.
-        if (!isReadableFile(hostPath)) return nullptr;
-        cairo_surface_t* s = cairo_image_surface_create_from_png(hostPath.c_str());
-        if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS &&
-            cairo_image_surface_get_width(s) > 0 && cairo_image_surface_get_height(s) > 0) {
-            e.image = s;
+template <class F>
+void TextureCache::eachDecoded(F f) const {
+    std::set<const Decoded*> seen;  // the shared images are met once each
+    for (const auto& [path, decoded] : files_)
+        if (seen.insert(decoded.get()).second) f(*decoded);
+    for (const auto& [id, held] : ids_)
+        if (seen.insert(held.decoded.get()).second) f(*held.decoded);
+}
+
+size_t TextureCache::decodedImages() const {
+    size_t n = 0;
+    eachDecoded([&](const Decoded& d) { n += d.image ? 1 : 0; });
+    return n;
+}
+
+void TextureCache::endPicture() {
+    for (auto it = ids_.begin(); it != ids_.end();) {
+        if (it->second.drawn) {
+            it->second.drawn = false;
+            ++it;
         } else {
-            cairo_surface_destroy(s);
+            it = ids_.erase(it);
         }
     }
-    return e.image;
+}
+
+std::shared_ptr<TextureCache::Decoded> TextureCache::lookUp(const std::string& hostPath) {
+    // What the file holds now: its bytes, read in pieces (a regular file only, so that a
+    // FIFO in its place is never waited for).
+    std::optional<Fingerprint> print;
+    if (isReadableFile(hostPath)) {
+        std::ifstream in(hostPath, std::ios::binary);
+        std::vector<char> piece(size_t{1} << 16);
+        Fingerprint p;
+        while (in) {
+            in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+            const auto n = static_cast<size_t>(in.gcount());
+            if (n == 0) break;
+            p.bytes += n;
+            p.hash = (p.hash ^ std::hash<std::string_view>{}({piece.data(), n})) * 0x100000001B3ull;
+        }
+        if (!in.bad()) print = p;
+    }
+    auto known = files_.find(hostPath);
+    if (print && known != files_.end() && known->second->print == print) return known->second;
+
+    const DecodedPng png = decodePng(hostPath);
+    auto decoded = std::make_shared<Decoded>(surfaceOfPixels(png.image));
+    decoded->print = print;
+    if (print)
+        files_[hostPath] = decoded;
+    else if (known != files_.end())
+        files_.erase(known);
+    return decoded;
+}
+
+void TextureCache::makeRoomForScaledCopy() {
+    if (++scaledMade_ < scaledLimit) return;
+    size_t live = 0;
+    eachDecoded([&](const Decoded& d) { live += d.scaled.size(); });
+    if (live + 1 >= scaledLimit) {
+        eachDecoded([](Decoded& d) {
+            for (auto& [size, surface] : d.scaled)
+                cairo_surface_destroy(surface);
+            d.scaled.clear();
+        });
+        live = 0;
+    }
+    scaledMade_ = live + 1;
 }
 
 cairo_surface_t* TextureCache::scaled(int id, const std::string& hostPath, int width, int height) {
-    cairo_surface_t* source = image(id, hostPath);
+    auto held = ids_.find(id);
+    if (held == ids_.end() || held->second.hostPath != hostPath)
+        held = ids_.insert_or_assign(id, Held{hostPath, lookUp(hostPath), false}).first;
+    held->second.drawn = true;
+    Decoded& decoded = *held->second.decoded;
+    cairo_surface_t* source = decoded.image;
     if (!source) return nullptr;
-    const auto key = std::make_tuple(id, width, height);
-    if (auto it = scaled_.find(key); it != scaled_.end()) return it->second;
-    if (scaled_.size() >= scaledLimit) {
-        for (auto& [k, surface] : scaled_)
-            cairo_surface_destroy(surface);
-        scaled_.clear();
-    }
+    const auto key = std::make_pair(width, height);
+    if (auto it = decoded.scaled.find(key); it != decoded.scaled.end()) return it->second;
+    makeRoomForScaledCopy();
     cairo_surface_t* out = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height);
     cairo_t* cr = cairo_create(out);
     cairo_scale(cr, static_cast<double>(width) / cairo_image_surface_get_width(source),
@@ -65,7 +123,7 @@ cairo_surface_t* TextureCache::scaled(int id, const std::string& hostPath, int w
     cairo_paint(cr);
     cairo_destroy(cr);
     cairo_surface_flush(out);
-    scaled_[key] = out;
+    decoded.scaled[key] = out;
     return out;
 }
 

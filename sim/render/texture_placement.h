@@ -1,10 +1,9 @@
 // Where one texture draw lands on the screen, in pixels: its size (x times the screen
 // width; y times the screen height times the aspect factor), its pivot inside the image,
 // the pivot's position on the screen and its rotation. The renderer paints every draw with
-// it, and the layout check measures the images with it, so the two cannot disagree.
+// it, and the layout check measures the images with it, so the two cannot disagree
+// (cairo_placement.h sets a cairo context to it).
 #pragma once
-
-#include <cairo.h>
 
 #include <optional>
 
@@ -37,9 +36,5 @@ ScreenPixelPoint imageToScreen(const TexturePlacement& p, double u, double v);
 
 // The image point (fractions of its width and height) that lands on a screen point.
 ScreenPixelPoint screenToImage(const TexturePlacement& p, double x, double y);
-
-// Sets cr's transformation so that the scaled copy (pixelWidth x pixelHeight) painted at
-// 0, 0 lands where imageToScreen puts it.
-void applyPlacement(cairo_t* cr, const TexturePlacement& p);
 
 }  // namespace sim

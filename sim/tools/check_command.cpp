@@ -36,13 +36,9 @@ int checkCommand(const std::vector<std::string>& args) {
         std::fprintf(stderr, "%s\n", note.c_str());
     for (const Finding& f : findings)
         std::printf("%s\n", formatFinding(f, dir.string()).c_str());
-    if (findings.empty()) {
-        std::fprintf(stderr, "velquist-sim check: nothing to report in %s\n", dir.c_str());
-        return 0;
-    }
-    std::fprintf(stderr, "velquist-sim check: %zu finding%s\n", findings.size(),
-                 findings.size() == 1 ? "" : "s");
-    return 1;
+    std::fprintf(stderr, "velquist-sim check: %s\n",
+                 checkSummary(findings.size(), dir.string()).c_str());
+    return findings.empty() ? 0 : 1;
 }
 
 }  // namespace sim

@@ -8,7 +8,6 @@
 #include <unordered_map>
 
 #include "core/process_texts.h"
-#include "host/portable/portable_platform.h"
 #include "host/sim_host.h"
 #include "hud/display_settings.h"
 #include "hud/gauges.h"
@@ -20,6 +19,7 @@
 #include "settings/brand_tables.h"
 #include "telemetry/sample_refresh.h"
 #include "telemetry/vehicle_sample.h"
+#include "tools/plugin_clock.h"
 #include "tools/plugin_folder.h"
 
 namespace sim {
@@ -107,7 +107,6 @@ bool isNeedle(ImageRole role) {
 
 namespace {
 
-namespace portable = velquist::platform::portable;
 namespace cat = velquist::catalogue;
 using velquist::hud;
 using velquist::layout;
@@ -128,8 +127,7 @@ class SavedPluginState {
           textures_(textures),
           extended_(velquist::extended),
           draws_(host.draws),
-          hostTick_(host.tick),
-          tick_(portable::config.tick) {}
+          hostTick_(host.tick) {}
     ~SavedPluginState() {
         velquist::profile = profile_;
         velquist::display = display_;
@@ -140,7 +138,6 @@ class SavedPluginState {
         velquist::extended = extended_;
         host.draws = draws_;
         host.tick = hostTick_;
-        portable::config.tick = tick_;
     }
     SavedPluginState(const SavedPluginState&) = delete;
     SavedPluginState& operator=(const SavedPluginState&) = delete;
@@ -155,14 +152,7 @@ class SavedPluginState {
     velquist::ExtendedSettings extended_;
     std::map<std::pair<int, int>, DrawRecord> draws_;
     uint32_t hostTick_;
-    uint32_t (*tick_)();
 };
-
-// The tick count the plug-in sees while the cluster is drawn.
-uint32_t drawingTick = 0;
-uint32_t fixedTick() {
-    return drawingTick;
-}
 
 // The profile's placement laid out for a screen, as the plug-in does it.
 void layOut(const velquist::ProfileSettings& p, int width, int height) {
@@ -500,9 +490,9 @@ ClusterDrawing drawCluster(const FolderImages& images, const LayoutSetup& setup,
     sample.vehicleKind = setup.kind;
     sample.isPassenger = false;
     sample.shiftUpHint = sample.shiftDownHint = true;
-    portable::config.tick = fixedTick;
-    for (drawingTick = 0; velquist::shiftHintDarkPhase() && drawingTick < 100000; ++drawingTick) {
-    }
+    HeldPluginClock clock;
+    for (uint32_t tick = 1; velquist::shiftHintDarkPhase() && tick < 100000; ++tick)
+        clock.set(tick);
 
     ClusterDrawing out;
     out.pivot = {layout.mainX * static_cast<double>(width),

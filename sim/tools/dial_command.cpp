@@ -1,5 +1,6 @@
 // velquist-sim dial FAMILY UNIT | rpm N [--game DIR] [--out FILE] [--marks LIST]
 //                                       [--colour R,G,B] [--size PX]
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -20,10 +21,11 @@ int usageError(const std::string& what) {
     return toolUsageError("dial", what);
 }
 
-// "a,b,c" of numbers; "none" is the empty list.
-bool parseList(const std::string& text, std::vector<double>& out) {
+// "a,b,c" of at most `most` numbers; "none" is the empty list.
+bool parseList(const std::string& text, std::vector<double>& out, size_t most) {
     out.clear();
     if (text == "none") return true;
+    if (static_cast<size_t>(std::count(text.begin(), text.end(), ',')) >= most) return false;
     std::stringstream in(text);
     std::string item;
     while (std::getline(in, item, ',')) {
@@ -70,7 +72,7 @@ int dialCommand(const std::vector<std::string>& args) {
 
     std::vector<double> colour;
     float tint[3];
-    if (!parseList(colourText, colour) || colour.size() != 3)
+    if (!parseList(colourText, colour, 3) || colour.size() != 3)
         return usageError("--colour takes three numbers 0..255: R,G,B");
     for (int c = 0; c < 3; ++c) {
         if (colour[c] < 0 || colour[c] > 255) return usageError("--colour takes 0..255");
@@ -96,8 +98,9 @@ int dialCommand(const std::vector<std::string>& args) {
     std::vector<double> marks;
     if (marksText.empty())
         marks = defaultMarks(*dial);
-    else if (!parseList(marksText, marks))
-        return usageError("--marks takes numbers separated by commas, or none");
+    else if (!parseList(marksText, marks, dialMarksMax))
+        return usageError("--marks takes up to " + std::to_string(dialMarksMax) +
+                          " numbers separated by commas, or none");
     if (outFile.empty()) {
         outFile = "dial-" + dialTitle(*dial) + ".png";
         for (char& c : outFile)

@@ -8,8 +8,9 @@
 
 #include "hud/needle_math.h"
 #include "hud/texture_catalogue.h"
+#include "render/pixel_surface.h"
+#include "render/png_file.h"
 #include "settings/extended_settings.h"
-#include "sim_files.h"
 #include "skin/dial_scales.h"
 
 namespace fs = std::filesystem;
@@ -41,15 +42,13 @@ std::string number(double v) {
 }
 
 cairo_surface_t* loadPng(const fs::path& file, std::string& error) {
-    if (!isReadableFile(file.string())) {
-        error = "cannot read the image " + file.string() + ": not a regular file";
-        return nullptr;
-    }
-    cairo_surface_t* s = cairo_image_surface_create_from_png(file.string().c_str());
-    if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) return s;
-    error = "cannot read the image " + file.string() + ": " +
-            cairo_status_to_string(cairo_surface_status(s));
-    cairo_surface_destroy(s);
+    const DecodedPng png = decodePng(file.string());
+    if (png.outcome == PngOutcome::decoded) return surfaceOfPixels(png.image);
+    error =
+        "cannot read the image " + file.string() +
+        (png.outcome == PngOutcome::tooLarge ? ": " + sizeText(png.size) + " px is larger than " +
+                                                   std::to_string(imageSideMax) + " px a side"
+                                             : ": not a readable PNG image");
     return nullptr;
 }
 

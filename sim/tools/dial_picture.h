@@ -4,6 +4,7 @@
 // fits the face.
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -21,6 +22,10 @@ struct DialChoice {
 // such face.
 std::optional<DialChoice> chooseDial(const std::string& first, const std::string& second,
                                      std::string& error);
+
+// The most marks one picture shows: a needle and a label every 4.5 degrees of a dial's
+// 270-degree sweep. The default marks of any face are fewer than 16.
+constexpr size_t dialMarksMax = 60;
 
 struct DialNeedle {
     double mark;   // speed in the face's unit, or thousands of rpm

@@ -7,7 +7,6 @@
 
 #include "core/process_texts.h"
 #include "host/platform.h"
-#include "host/portable/file_system.h"
 #include "host/portable/profile_document.h"
 #include "host/portable/profile_encoding.h"
 #include "host/sim_host.h"
@@ -22,6 +21,7 @@
 #include "tools/ini_listing.h"
 #include "tools/layout_findings.h"
 #include "tools/plugin_folder.h"
+#include "tools/settings_file.h"
 
 namespace fs = std::filesystem;
 
@@ -134,7 +134,8 @@ NumberText numberText(std::u16string_view v) {
 // Each image is decoded once, for this and for the layout check.
 std::string imageProblem(const fs::path& file, InkCache& inks) {
     std::error_code ec;
-    if (!fs::exists(file, ec)) return "missing";
+    // A link that leads to itself is there, and cannot be read.
+    if (!fs::exists(file, ec) && !ec) return "missing";
     if (!isReadableFile(file.string())) return "not a readable PNG image";
     // An image too large to measure is left to the layout check's report.
     if (inks.ink(file.string()) || inks.tooLarge().count(file.string())) return "";
@@ -187,13 +188,13 @@ class FolderCheck {
 
     void checkSettingsFile(const FileRule& rule) {
         const std::string report = "Velquist/" + rule.file;
-        const fs::path path = gameDir_ / "Velquist" / rule.file;
-        std::error_code ec;
-        if (!fs::exists(path, ec)) return;  // every key takes its default, as it should
-        // Read as the plug-in's INI layer reads it: a folder, a FIFO, a device or a file
-        // beyond its size limit cannot be read (and is never waited for).
+        // Read as the plug-in's INI layer reads it: a folder, a FIFO, a device, a loop of
+        // symbolic links or a file beyond its size limit cannot be read (and is never waited
+        // for); a missing file gives every key its default, as it should.
         std::string bytes;
-        if (portable::systemFileSystem.read(path.string(), bytes) != portable::FileRead::ok) {
+        const SettingsRead read = readSettingsFile(pluginDataPath(rule.file), bytes);
+        if (read == SettingsRead::absent) return;
+        if (read != SettingsRead::ok) {
             add(report, 0,
                 "cannot be read: the plug-in uses the defaults of every key in it and never "
                 "writes it");
@@ -507,9 +508,15 @@ std::vector<Finding> checkGameFolder(const fs::path& gameDir, const std::vector<
 }
 
 std::string formatFinding(const Finding& f, const std::string& shownGameDir) {
-    std::string file = shownGameDir.empty() ? f.file : (fs::path(shownGameDir) / f.file).string();
+    fs::path path = shownGameDir.empty() ? fs::path(f.file) : fs::path(shownGameDir) / f.file;
+    std::string file = path.make_preferred().string();
     if (f.line > 0) file += ":" + std::to_string(f.line);
     return file + ": " + f.what;
+}
+
+std::string checkSummary(size_t findings, const std::string& shownGameDir) {
+    if (findings == 0) return "nothing to report in " + shownGameDir;
+    return std::to_string(findings) + (findings == 1 ? " finding" : " findings");
 }
 
 }  // namespace sim

@@ -27,7 +27,11 @@ std::vector<Finding> checkGameFolder(const std::filesystem::path& gameDir,
                                      const std::vector<Screen>& ownScreens = {},
                                      std::vector<std::string>* notes = nullptr);
 
-// "FILE:LINE: what" (or "FILE: what"), FILE prefixed by the folder as the user named it.
+// "FILE:LINE: what" (or "FILE: what"), FILE prefixed by the folder as the user named it and
+// written with the system's separator.
 std::string formatFinding(const Finding& finding, const std::string& shownGameDir);
+
+// The closing line of a check: "3 findings", or "nothing to report in DIR".
+std::string checkSummary(size_t findings, const std::string& shownGameDir);
 
 }  // namespace sim

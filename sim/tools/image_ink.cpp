@@ -1,34 +1,13 @@
 #include "tools/image_ink.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 #include <bit>
-#include <fstream>
 
-#include "sim_files.h"
+#include "render/png_file.h"
 
 namespace sim {
 
 namespace {
-
-// The width and height a PNG file's header gives, before anything is decoded; false when
-// the file does not start like a PNG image.
-bool pngSize(const std::string& file, uint32_t& width, uint32_t& height) {
-    static const unsigned char signature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    unsigned char head[24] = {};
-    std::ifstream in(file, std::ios::binary);
-    if (!in.read(reinterpret_cast<char*>(head), sizeof head)) return false;
-    if (!std::equal(signature, signature + 8, head) || !std::equal(head + 12, head + 16, "IHDR"))
-        return false;
-    auto big = [&](int at) {
-        return (uint32_t{head[at]} << 24) | (uint32_t{head[at + 1]} << 16) |
-               (uint32_t{head[at + 2]} << 8) | uint32_t{head[at + 3]};
-    };
-    width = big(16);
-    height = big(20);
-    return true;
-}
 
 int64_t cross(const InkCorner& o, const InkCorner& a, const InkCorner& b) {
     return int64_t{a.x - o.x} * (b.y - o.y) - int64_t{a.y - o.y} * (b.x - o.x);
@@ -112,35 +91,13 @@ const ImageInk* InkCache::ink(const std::string& hostPath) {
     const auto known = images_.find(hostPath);
     if (known != images_.end()) return known->second.get();
     std::unique_ptr<ImageInk>& slot = images_[hostPath];
-    uint32_t w = 0, h = 0;
-    // Only a regular file is opened: a FIFO in place of an image would wait for ever.
-    if (!isReadableFile(hostPath) || !pngSize(hostPath, w, h)) return nullptr;
-    if (w > static_cast<uint32_t>(inkSideMax) || h > static_cast<uint32_t>(inkSideMax)) {
-        tooLarge_[hostPath] = std::to_string(w) + " x " + std::to_string(h);
-        return nullptr;
-    }
-    cairo_surface_t* image = cairo_image_surface_create_from_png(hostPath.c_str());
-    if (cairo_surface_status(image) == CAIRO_STATUS_SUCCESS) {
-        const cairo_format_t format = cairo_image_surface_get_format(image);
-        cairo_surface_t* argb = image;
-        if (format != CAIRO_FORMAT_ARGB32 && format != CAIRO_FORMAT_RGB24) {
-            // Grey or palette images come in other formats: painted into 32 bits first.
-            argb = cairo_image_surface_create(CAIRO_FORMAT_ARGB32,
-                                              cairo_image_surface_get_width(image),
-                                              cairo_image_surface_get_height(image));
-            cairo_t* cr = cairo_create(argb);
-            cairo_set_source_surface(cr, image, 0, 0);
-            cairo_paint(cr);
-            cairo_destroy(cr);
-        }
-        cairo_surface_flush(argb);
-        slot = std::make_unique<ImageInk>(
-            inkOfPixels(cairo_image_surface_get_data(argb), cairo_image_surface_get_width(argb),
-                        cairo_image_surface_get_height(argb), cairo_image_surface_get_stride(argb),
-                        cairo_image_surface_get_format(argb) == CAIRO_FORMAT_ARGB32));
-        if (argb != image) cairo_surface_destroy(argb);
-    }
-    cairo_surface_destroy(image);
+    const DecodedPng png = decodePng(hostPath);
+    if (png.outcome == PngOutcome::tooLarge) tooLarge_[hostPath] = sizeText(png.size);
+    if (png.outcome != PngOutcome::decoded) return nullptr;
+    const PixelImage& image = png.image;
+    slot = std::make_unique<ImageInk>(
+        inkOfPixels(reinterpret_cast<const unsigned char*>(image.pixels.data()), image.width,
+                    image.height, image.width * static_cast<int>(sizeof(uint32_t)), true));
     return slot.get();
 }
 

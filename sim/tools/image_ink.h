@@ -15,8 +15,6 @@ namespace sim {
 
 // 26 of 255: the least alpha of an ink pixel.
 constexpr int inkAlphaMin = 26;
-// Images wider or higher than this many pixels are not measured.
-constexpr int inkSideMax = 4096;
 
 struct InkCorner {
     int x = 0, y = 0;  // image px, corners of pixels: 0..width, 0..height
@@ -37,14 +35,14 @@ struct ImageInk {
     }
 };
 
-// Builds the ink of premultiplied 32-bit pixels (cairo's ARGB32; alpha in the top byte),
+// Builds the ink of premultiplied 32-bit pixels (png_pixels.h; alpha in the top byte),
 // or of pixels without alpha (every pixel ink) when hasAlpha is false.
 ImageInk inkOfPixels(const unsigned char* data, int width, int height, int stride, bool hasAlpha);
 
 class InkCache {
   public:
     // The ink of a PNG file, decoded the first time it is asked for; null when the file is
-    // missing, not a readable PNG image, or larger than inkSideMax (then tooLarge tells).
+    // missing, not a readable PNG image, or larger than imageSideMax (then tooLarge tells).
     const ImageInk* ink(const std::string& hostPath);
 
     // The files left out for their size, with "W x H" of each.

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "hud/display_settings.h"
+#include "render/png_file.h"
 #include "settings/general_settings.h"
 #include "settings/profile_keys.h"
 #include "tools/layout_check.h"
@@ -246,8 +247,8 @@ class LayoutReporter {
     LayoutReport reportTooLarge() {
         for (const auto& [file, size] : check_.tooLarge())
             add(file, 0,
-                size + " px is larger than the layout check reads (" + std::to_string(inkSideMax) +
-                    " px a side at most): it is left out of the layout");
+                size + " px is larger than the simulator decodes (" + std::to_string(imageSideMax) +
+                    " px a side at most): it is left out of its pictures and of the layout");
         return std::move(report_);
     }
 

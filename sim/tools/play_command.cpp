@@ -83,6 +83,11 @@ int playCommand(const std::vector<std::string>& args) {
     std::error_code ec;
     if (!options.gameDir.empty() && !std::filesystem::is_directory(options.gameDir, ec))
         return usageError("no such game folder: " + options.gameDir);
+    // A file that cannot be written fails the run, before any window opens.
+    if (!traceFile.empty() && !host.trace.open(traceFile)) {
+        std::fprintf(stderr, "velquist-sim play: cannot write the trace %s\n", traceFile.c_str());
+        return 1;
+    }
 
         // SDL and the X and D-Bus libraries under it keep some of what they set up until the
         // process ends, and as those libraries keep no frame pointers, the leak checker cannot
@@ -94,10 +99,6 @@ int playCommand(const std::vector<std::string>& args) {
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "velquist-sim play: no window: %s\n", SDL_GetError());
         return 1;
-    }
-    if (!traceFile.empty() && !host.trace.open(traceFile)) {
-        SDL_Quit();
-        return usageError("cannot write the trace " + traceFile);
     }
     int status = 0;
     {

@@ -3,18 +3,28 @@
 #include <algorithm>
 
 #include "core/process_texts.h"
+#ifndef _WIN32
 #include "host/portable/portable_platform.h"
+#endif
 #include "host/sim_host.h"
 #include "settings/ini_access.h"
 
 namespace sim {
 
 void usePluginFolder(const std::filesystem::path& gameDir) {
-    namespace portable = velquist::platform::portable;
     const std::filesystem::path dir = std::filesystem::absolute(gameDir);
+#ifdef _WIN32
+    // The plug-in's code is linked into this program: its folder is set, not asked for.
+    std::string folder = dir.string();
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    velquist::texts.pluginFolder = folder;
+    host.dataFolder = folder + "Velquist\\";
+#else
+    namespace portable = velquist::platform::portable;
     portable::config.moduleFile = (dir / "Velquist.asi").string();
     host.dataFolder = portable::toPluginPath((dir / "Velquist").string()) + "\\";
     velquist::texts.pluginFolder.clear();  // found afresh from the new file
+#endif
 }
 
 std::string pluginDataPath(const std::string& relative) {

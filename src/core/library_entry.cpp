@@ -6,8 +6,6 @@
 
 namespace velquist {
 
-void* pluginModule = nullptr;
-
 bool libraryEntry(void* module, uint32_t reason) {
     // Nothing may leave the plug-in into the loader; what fails is left undone.
     try {

@@ -16,13 +16,15 @@ std::string maxRpmFile() {
 
 }  // namespace
 
+std::string readBrandName(const std::string& path, int index) {
+    const std::string key = brandKeyPrefix + intToText(index);
+    return readIniString(path, brandSection, key.c_str(), unsetBrand);
+}
+
 void loadBrandNames() {
     const std::string path = brandsFile();
-    for (int i = 0; i < brandCount; ++i) {
-        const std::string key = brandKeyPrefix + intToText(i);
-        texts.brandNames[static_cast<size_t>(i)] =
-            readIniString(path, brandSection, key.c_str(), unsetBrand);
-    }
+    for (int i = 0; i < brandCount; ++i)
+        texts.brandNames[static_cast<size_t>(i)] = readBrandName(path, i);
 }
 
 std::string readLiveryBrand(const std::string& livery) {

@@ -23,6 +23,10 @@ constexpr float maxRpmThousandsOf(int32_t hundreds) {
     return static_cast<float>(hundreds) * 0.1f;
 }
 
+// The name of brand index (0 .. brandCount - 1) in the brand table at path (the plug-in's
+// path form), as the plug-in reads it: "Empty" when the table leaves it out.
+std::string readBrandName(const std::string& path, int index);
+
 // Reads brand0 .. brand99 of the BRAND section into texts.brandNames ("Empty" when missing).
 void loadBrandNames();
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/library_entry.h"
+#include "core/plugin_module.h"
 #include "core/process_texts.h"
 #include "host/platform.h"
 

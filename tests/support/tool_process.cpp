@@ -22,16 +22,22 @@ std::string quoted(const std::string& word) {
 
 Result run(const std::vector<std::string>& args, const std::vector<std::string>& environment,
            int seconds) {
+    return runProgram(VELQUIST_SIM, args, environment, seconds);
+}
+
+Result runProgram(const std::string& program, const std::vector<std::string>& args,
+                  const std::vector<std::string>& environment, int seconds) {
     const std::filesystem::path errors = std::filesystem::temp_directory_path() /
                                          ("velquist-tool-" + std::to_string(::getpid()) + ".err");
     std::string command;
     for (const std::string& e : environment)
         command += quoted(e) + " ";
     if (seconds > 0) command += "timeout -s KILL " + std::to_string(seconds) + " ";
-    command += quoted(VELQUIST_SIM);
+    command += quoted(program);
     for (const std::string& a : args)
         command += " " + quoted(a);
-    command += " 2>" + quoted(errors.string());
+    // Input from nowhere: nothing run here waits on a terminal.
+    command += " </dev/null 2>" + quoted(errors.string());
     Result result;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return result;

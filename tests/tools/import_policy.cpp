@@ -110,11 +110,32 @@ bool isCppRuntimeDll(const std::string& name) {
     return startsWith(n, "libstdc++") || startsWith(n, "libgcc") || startsWith(n, "libwinpthread");
 }
 
+namespace {
+
+void checkLinkTime(const pe::Image& image, std::vector<std::string>& problems) {
+    if (image.timeDateStamp != 0)
+        problems.push_back("the image carries its link time, so no two builds are alike");
+}
+
+}  // namespace
+
+std::vector<std::string> checkStandalone(const pe::Image& image) {
+    std::vector<std::string> problems;
+    if (image.isDll) problems.push_back("the image is a DLL, not a program");
+    checkLinkTime(image, problems);
+    for (const pe::ImportedDll& dll : image.dlls) {
+        if (isCppRuntimeDll(dll.name))
+            problems.push_back("needs the C++ runtime DLL " + dll.name);
+        else if (!isSystemDll(dll.name))
+            problems.push_back("imports from " + dll.name + ", which is not a system DLL");
+    }
+    return problems;
+}
+
 std::vector<std::string> check(const pe::Image& image, const Policy& policy) {
     std::vector<std::string> problems;
     if (!image.isDll) problems.push_back("the image is not a DLL");
-    if (image.timeDateStamp != 0)
-        problems.push_back("the image carries its link time, so no two builds are alike");
+    checkLinkTime(image, problems);
     if (!image.exports.empty())
         problems.push_back("the plug-in has no exports, but the image exports " +
                            std::to_string(image.exports.size()) + " names, the first " +

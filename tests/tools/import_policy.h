@@ -2,7 +2,8 @@
 // it. The plug-in must load into the game with nothing beside it but ScriptHookV.dll:
 // exactly the host functions it binds, kernel32 functions named on a written list,
 // other functions only from system DLLs, no C++ runtime DLL, and no exports. And no link
-// time in its header, so that two builds of one commit are byte for byte the same.
+// time in its header, so that two builds of one commit are byte for byte the same. A
+// program shipped beside it keeps the rules that do not concern the host.
 #pragma once
 
 #include <string>
@@ -27,5 +28,10 @@ bool isCppRuntimeDll(const std::string& name);
 
 // Every way the image breaks the policy, one sentence each; empty when it keeps it.
 std::vector<std::string> check(const pe::Image& image, const Policy& policy);
+
+// The same for a program shipped beside the plug-in (VelquistCheck.exe): it runs on any
+// Windows as it stands, so it imports from system DLLs only, needs no C++ runtime DLL, and
+// carries no link time.
+std::vector<std::string> checkStandalone(const pe::Image& image);
 
 }  // namespace import_policy

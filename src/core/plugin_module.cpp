@@ -1,0 +1,7 @@
+#include "core/plugin_module.h"
+
+namespace velquist {
+
+void* pluginModule = nullptr;
+
+}  // namespace velquist
