@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "command_words.h"
 #include "host/sim_host.h"
 #include "scenario/runner.h"
 #include "scenario/scenario.h"
@@ -44,19 +45,14 @@ int usageError(const std::string& what) {
 int runCommand(const std::vector<std::string>& args, PluginLoader& loader) {
     std::string scenario, gameDir, traceFile, shotsDir = ".";
     bool natives = false, memoryReads = false, memoryUse = false;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) return false;
-            into = args[++i];
-            return true;
-        };
+    for (CommandWords line(args); line.next();) {
+        const std::string& a = line.word();
         if (a == "--game") {
-            if (!value(gameDir)) return usageError("--game needs a folder");
+            if (!line.value(gameDir)) return usageError("--game needs a folder");
         } else if (a == "--trace") {
-            if (!value(traceFile)) return usageError("--trace needs a file");
+            if (!line.value(traceFile)) return usageError("--trace needs a file");
         } else if (a == "--shots") {
-            if (!value(shotsDir)) return usageError("--shots needs a folder");
+            if (!line.value(shotsDir)) return usageError("--shots needs a folder");
         } else if (a == "--natives") {
             natives = true;
         } else if (a == "--memory") {

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "command_words.h"
 #include "sim_files.h"
 #include "tools/folder_check.h"
 #include "tools/tool_commands.h"
@@ -12,17 +13,14 @@ namespace sim {
 int checkCommand(const std::vector<std::string>& args) {
     std::string gameDir;
     std::vector<Screen> screens;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--game" && i + 1 < args.size()) {
-            gameDir = args[++i];
-        } else if (args[i] == "--screen") {
-            const std::optional<Screen> screen =
-                i + 1 < args.size() ? parseScreen(args[++i]) : std::nullopt;
-            if (!screen) return toolUsageError("check", screenOptionRule());
-            screens.push_back(*screen);
-        } else {
-            return toolUsageError("check", "unexpected " + args[i]);
-        }
+    for (CommandWords line(args); line.next();) {
+        const std::string& a = line.word();
+        if (a == "--game" && line.value(gameDir)) continue;
+        if (a != "--screen") return toolUsageError("check", "unexpected " + a);
+        std::string v;
+        const std::optional<Screen> screen = line.value(v) ? parseScreen(v) : std::nullopt;
+        if (!screen) return toolUsageError("check", screenOptionRule());
+        screens.push_back(*screen);
     }
     std::error_code ec;
     const std::filesystem::path dir =

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "command_words.h"
 #include "settings/extended_settings.h"
 #include "sim_files.h"
 #include "tools/dial_picture.h"
@@ -42,23 +43,18 @@ bool parseList(const std::string& text, std::vector<double>& out, size_t most) {
 int dialCommand(const std::vector<std::string>& args) {
     std::vector<std::string> words;
     std::string gameDir, outFile, marksText, colourText = "255,25,25", sizeText;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) return false;
-            into = args[++i];
-            return true;
-        };
+    for (CommandWords line(args); line.next();) {
+        const std::string& a = line.word();
         if (a == "--game") {
-            if (!value(gameDir)) return usageError("--game needs a folder");
+            if (!line.value(gameDir)) return usageError("--game needs a folder");
         } else if (a == "--out") {
-            if (!value(outFile)) return usageError("--out needs a file");
+            if (!line.value(outFile)) return usageError("--out needs a file");
         } else if (a == "--marks") {
-            if (!value(marksText)) return usageError("--marks needs a list");
+            if (!line.value(marksText)) return usageError("--marks needs a list");
         } else if (a == "--size") {
-            if (!value(sizeText)) return usageError("--size needs pixels");
+            if (!line.value(sizeText)) return usageError("--size needs pixels");
         } else if (a == "--colour") {
-            if (!value(colourText)) return usageError("--colour needs R,G,B");
+            if (!line.value(colourText)) return usageError("--colour needs R,G,B");
         } else if (a.size() > 1 && a[0] == '-') {
             return usageError("unknown option " + a);
         } else {

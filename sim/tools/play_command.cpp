@@ -14,6 +14,7 @@
 #include <optional>
 #include <thread>
 
+#include "command_words.h"
 #include "host/sim_host.h"
 #include "tools/play_keys.h"
 #include "tools/play_session.h"
@@ -52,28 +53,24 @@ int playCommand(const std::vector<std::string>& args) {
     PlayOptions options;
     std::string traceFile, lastFrame;
     long quitAfter = -1;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& into) {
-            if (i + 1 >= args.size()) return false;
-            into = args[++i];
-            return true;
-        };
+    for (CommandWords line(args); line.next();) {
+        const std::string& a = line.word();
         std::string v;
         if (a == "--game") {
-            if (!value(options.gameDir)) return usageError("--game needs a folder");
+            if (!line.value(options.gameDir)) return usageError("--game needs a folder");
         } else if (a == "--screen") {
-            const std::optional<Screen> screen = value(v) ? parseScreen(v) : std::nullopt;
+            const std::optional<Screen> screen = line.value(v) ? parseScreen(v) : std::nullopt;
             if (!screen) return usageError(screenOptionRule());
             options.width = screen->width;
             options.height = screen->height;
         } else if (a == "--trace") {
-            if (!value(traceFile)) return usageError("--trace needs a file");
+            if (!line.value(traceFile)) return usageError("--trace needs a file");
         } else if (a == "--last-frame") {
-            if (!value(lastFrame)) return usageError("--last-frame needs a file");
+            if (!line.value(lastFrame)) return usageError("--last-frame needs a file");
         } else if (a == "--quit-after") {
             char* end = nullptr;
-            if (!value(v) || (quitAfter = std::strtol(v.c_str(), &end, 10)) < 0 || *end != '\0')
+            if (!line.value(v) || (quitAfter = std::strtol(v.c_str(), &end, 10)) < 0 ||
+                *end != '\0')
                 return usageError("--quit-after takes milliseconds");
         } else {
             return usageError("unexpected " + a);
@@ -89,10 +86,10 @@ int playCommand(const std::vector<std::string>& args) {
         return 1;
     }
 
-        // SDL and the X and D-Bus libraries under it keep some of what they set up until the
-        // process ends, and as those libraries keep no frame pointers, the leak checker cannot
-        // tell their blocks from any other: from here on it counts nothing. (The session itself
-        // is leak-checked by its tests without a window.)
+    // SDL and the X and D-Bus libraries under it keep some of what they set up until the
+    // process ends, and as those libraries keep no frame pointers, the leak checker cannot
+    // tell their blocks from any other: from here on it counts nothing. (The session itself
+    // is leak-checked by its tests without a window.)
 #if defined(__SANITIZE_ADDRESS__)
     __lsan_disable();
 #endif
