@@ -2,10 +2,10 @@
 // stb_image reads past checksums that libpng refuses, so the chunks are walked first and a
 // file is refused as libpng refuses it: a critical chunk whose checksum fails, a chunk cut
 // short, no end chunk. Its straight alpha is then premultiplied with cairo's rounding.
-#include <array>
 #include <fstream>
 #include <string_view>
 
+#include "render/png_crc.h"
 #include "render/png_pixels.h"
 
 #define STB_IMAGE_IMPLEMENTATION
@@ -22,23 +22,6 @@ namespace {
 // The largest file read: four times an uncompressed image of the largest side decoded, so
 // that a file of gigabytes in an image's place is refused instead of filling the memory.
 constexpr std::streamoff fileBytesMax = std::streamoff{256} << 20;
-
-uint32_t crc32(std::string_view bytes) {
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    uint32_t c = 0xFFFFFFFFu;
-    for (const char b : bytes)
-        c = table[(c ^ static_cast<unsigned char>(b)) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
 
 uint32_t bigEndian(std::string_view bytes, size_t at) {
     uint32_t v = 0;
@@ -57,7 +40,7 @@ bool chunksSound(std::string_view file) {
         if (length > 0x7FFFFFFFu || file.size() - at - 12 < length) return false;
         const std::string_view typed = file.substr(at + 4, 4 + size_t{length});
         const bool critical = (static_cast<unsigned char>(typed[0]) & 0x20) == 0;
-        if (critical && crc32(typed) != bigEndian(file, at + 8 + length)) return false;
+        if (critical && pngCrc32(typed) != bigEndian(file, at + 8 + length)) return false;
         if (typed.substr(0, 4) == "IEND") return true;
         at += 12 + size_t{length};
     }

@@ -1,30 +1,14 @@
 #include "support/huge_png.h"
 
-#include <array>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "render/png_crc.h"
+
 namespace huge_png {
 
 namespace {
-
-uint32_t crc32(const std::string& bytes) {
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t n = 0; n < 256; ++n) {
-            uint32_t c = n;
-            for (int k = 0; k < 8; ++k)
-                c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[n] = c;
-        }
-        return t;
-    }();
-    uint32_t c = 0xFFFFFFFFu;
-    for (unsigned char b : bytes)
-        c = table[(c ^ b) & 0xFF] ^ (c >> 8);
-    return c ^ 0xFFFFFFFFu;
-}
 
 void big(std::string& out, uint32_t v) {
     for (int shift = 24; shift >= 0; shift -= 8)
@@ -37,7 +21,7 @@ void chunk(std::ofstream& out, const char* type, const std::string& data) {
     std::string head;
     big(head, static_cast<uint32_t>(data.size()));
     std::string tail;
-    big(tail, crc32(typed));
+    big(tail, sim::pngCrc32(typed));
     out << head << typed << tail;
 }
 
