@@ -1,7 +1,6 @@
 #include "trace/trace.h"
 
 #include <cerrno>
-#include <cmath>
 #include <cstring>
 #ifdef _WIN32
 #include <io.h>
@@ -13,7 +12,9 @@
 
 namespace sim {
 
-Trace::~Trace() { close(); }
+Trace::~Trace() {
+    close();
+}
 
 bool Trace::open(const std::string& destination) {
     close();
@@ -77,35 +78,22 @@ void Trace::flushAtAbnormalEnd() {
     kept_ = 0;
 }
 
-std::string formatFloat(double value) {
-    if (std::isnan(value)) return "\"nan\"";
-    if (std::isinf(value)) return value > 0 ? "\"inf\"" : "\"-inf\"";
-    if (value == 0.0) return "0";  // also folds -0 into 0
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%.6g", value);
-    return buf;
+namespace {
+
+// A JSON array of the values, each as `format` writes it.
+template <typename T, typename Format>
+void appendArray(std::string& line, std::initializer_list<T> values, Format format) {
+    line += "[";
+    bool first = true;
+    for (const T v : values) {
+        if (!first) line += ",";
+        line += format(v);
+        first = false;
+    }
+    line += "]";
 }
 
-std::string quote(const char* text) {
-    std::string out = "\"";
-    if (text) {
-        for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
-            const unsigned char c = *p;
-            if (c == '"' || c == '\\') {
-                out += '\\';
-                out += static_cast<char>(c);
-            } else if (c < 0x20 || c >= 0x7F) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                out += buf;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-    }
-    out += '"';
-    return out;
-}
+}  // namespace
 
 TraceEvent::TraceEvent(Trace& trace, uint64_t frame, uint32_t tick, const char* ev)
     : out_(trace.enabled() ? &trace : nullptr) {
@@ -157,28 +145,14 @@ TraceEvent& TraceEvent::field(const char* name, const char* value) {
 TraceEvent& TraceEvent::floats(const char* name, std::initializer_list<double> values) {
     if (!out_) return *this;
     key(name);
-    line_ += "[";
-    bool first = true;
-    for (double v : values) {
-        if (!first) line_ += ",";
-        line_ += formatFloat(v);
-        first = false;
-    }
-    line_ += "]";
+    appendArray(line_, values, formatFloat);
     return *this;
 }
 
 TraceEvent& TraceEvent::ints(const char* name, std::initializer_list<int64_t> values) {
     if (!out_) return *this;
     key(name);
-    line_ += "[";
-    bool first = true;
-    for (int64_t v : values) {
-        if (!first) line_ += ",";
-        line_ += std::to_string(v);
-        first = false;
-    }
-    line_ += "]";
+    appendArray(line_, values, [](int64_t v) { return std::to_string(v); });
     return *this;
 }
 

@@ -7,6 +7,8 @@
 #include <initializer_list>
 #include <string>
 
+#include "trace/json_text.h"
+
 namespace sim {
 
 // The trace's destination, buffered: lines are kept in memory and handed to the system
@@ -14,7 +16,7 @@ namespace sim {
 // abnormal end (a fatal signal, an unhandled exception; see crash_flush.h) what is kept is
 // written out, so the trace of a run that crashed or was stopped shows how far it came.
 class Trace {
-public:
+  public:
     Trace() = default;
     ~Trace();
     Trace(const Trace&) = delete;
@@ -31,7 +33,7 @@ public:
     // handler may make.
     void flushAtAbnormalEnd();
 
-private:
+  private:
     static constexpr size_t bufferSize = 64 * 1024;  // bytes kept before they are written
 
     void writeOut(const char* bytes, size_t size);
@@ -48,7 +50,7 @@ private:
 // One trace object, written out when it goes out of scope; does nothing when the trace
 // is not enabled.
 class TraceEvent {
-public:
+  public:
     TraceEvent(Trace& trace, uint64_t frame, uint32_t tick, const char* ev);
     ~TraceEvent();
     TraceEvent(const TraceEvent&) = delete;
@@ -67,16 +69,10 @@ public:
     // A value already in JSON form.
     TraceEvent& raw(const char* name, const std::string& json);
 
-private:
+  private:
     std::string line_;
     Trace* out_;  // null when the trace is not enabled
     void key(const char* name);
 };
-
-// JSON text of a float with at most six significant digits; "nan", "inf" and "-inf" as
-// strings, since JSON has no such numbers.
-std::string formatFloat(double value);
-// JSON string literal of a byte string; bytes outside printable ASCII are escaped.
-std::string quote(const char* text);
 
 }  // namespace sim

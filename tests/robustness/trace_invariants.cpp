@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
+
+#include "trace/json_text.h"
 
 namespace trace_check {
 
@@ -28,23 +29,6 @@ bool finiteArray(const TraceLine& line, std::string_view key, size_t n, double* 
 
 bool onScreen(double x) {
     return x >= -edgeSlack && x <= 1 + edgeSlack;
-}
-
-std::string quoted(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7F) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
 }
 
 }  // namespace
@@ -153,7 +137,7 @@ void Checker::checkDraw() {
 void Checker::checkText() {
     double pos[2];
     if (!finiteArray(parsed_, "pos", 2, pos) || !onScreen(pos[0]) || !onScreen(pos[1]))
-        violate("a text placed off the screen: " + quoted(std::string(parsed_.text("text"))));
+        violate("a text placed off the screen: " + sim::quote(parsed_.text("text")));
     if (!isFiniteNumber(parsed_.find("scale"))) violate("a text with a scale that is not finite");
 }
 
@@ -179,7 +163,7 @@ void Checker::finish() {
 std::string summaryJson(const Checker& checker) {
     std::string out;
     for (const Segment& s : checker.segments()) {
-        out += "{\"mark\":" + quoted(s.mark);
+        out += "{\"mark\":" + sim::quote(s.mark);
         out += ",\"firstFrame\":" + std::to_string(s.firstFrame);
         out += ",\"lastFrame\":" + std::to_string(s.lastFrame);
         out += ",\"firstTick\":" + std::to_string(s.firstTick);
@@ -189,25 +173,25 @@ std::string summaryJson(const Checker& checker) {
         out += ",\"events\":{";
         bool first = true;
         for (const auto& [ev, n] : s.events) {
-            out += (first ? "" : ",") + quoted(ev) + ":" + std::to_string(n);
+            out += (first ? "" : ",") + sim::quote(ev) + ":" + std::to_string(n);
             first = false;
         }
         out += "},\"titles\":[";
         first = true;
         for (const std::string& t : s.titles) {
-            out += (first ? "" : ",") + quoted(t);
+            out += (first ? "" : ",") + sim::quote(t);
             first = false;
         }
         out += "],\"texts\":[";
         first = true;
         for (const std::string& t : s.texts) {
-            out += (first ? "" : ",") + quoted(t);
+            out += (first ? "" : ",") + sim::quote(t);
             first = false;
         }
         out += "],\"notifications\":[";
         first = true;
         for (const std::string& t : s.notifications) {
-            out += (first ? "" : ",") + quoted(t);
+            out += (first ? "" : ",") + sim::quote(t);
             first = false;
         }
         out += "],\"memory\":[";
