@@ -38,16 +38,6 @@ std::string trimmed(const std::string& s) {
 
 using Check = std::function<std::string(const Command&)>;
 
-std::string wantWords(const Command& c, size_t n);
-
-// One word: a path inside the data folder.
-std::string dataPathOnly(const Command& c) {
-    std::string e = wantWords(c, 1);
-    if (e.empty() && !isDataPath(c.words[0]))
-        e = "not a path inside the data folder: " + c.words[0];
-    return e;
-}
-
 std::string wantWords(const Command& c, size_t n) {
     if (c.words.size() < n) return "missing argument to " + c.name;
     if (c.words.size() > n) return "unexpected word: " + c.words[n];
@@ -63,6 +53,27 @@ std::string wantInteger(const std::string& word, const char* what, int64_t lo, i
     return {};
 }
 
+// One word: a path inside the data folder.
+std::string dataPathOnly(const Command& c) {
+    std::string e = wantWords(c, 1);
+    if (e.empty() && !isDataPath(c.words[0]))
+        e = "not a path inside the data folder: " + c.words[0];
+    return e;
+}
+
+// No words at all.
+std::string noWords(const Command& c) {
+    return wantWords(c, 0);
+}
+
+// One word: an integer of lo..hi, named `what` in the messages.
+Check oneInteger(const char* what, int64_t lo, int64_t hi) {
+    return [=](const Command& c) {
+        std::string e = wantWords(c, 1);
+        return e.empty() ? wantInteger(c.words[0], what, lo, hi) : e;
+    };
+}
+
 const std::map<std::string, Check>& checks() {
     static const std::map<std::string, Check> table = {
         {"screen",
@@ -72,35 +83,11 @@ const std::map<std::string, Check>& checks() {
              if (e.empty()) e = wantInteger(c.words[1], "height", 0, 16384);
              return e;
          }},
-        {"frame",
-         [](const Command& c) {
-             std::string e = wantWords(c, 1);
-             return e.empty() ? wantInteger(c.words[0], "frame time", 1, 60000) : e;
-         }},
-        {"tick",
-         [](const Command& c) {
-             std::string e = wantWords(c, 1);
-             return e.empty() ? wantInteger(c.words[0], "tick count", 0, UINT32_MAX) : e;
-         }},
-        {"version",
-         [](const Command& c) {
-             std::string e = wantWords(c, 1);
-             return e.empty() ? wantInteger(c.words[0], "game version", INT32_MIN, INT32_MAX) : e;
-         }},
-        {"file",
-         [](const Command& c) {
-             std::string e = wantWords(c, 1);
-             if (e.empty() && !isDataPath(c.words[0]))
-                 e = "not a path inside the data folder: " + c.words[0];
-             return e;
-         }},
-        {"remove",
-         [](const Command& c) {
-             std::string e = wantWords(c, 1);
-             if (e.empty() && !isDataPath(c.words[0]))
-                 e = "not a path inside the data folder: " + c.words[0];
-             return e;
-         }},
+        {"frame", oneInteger("frame time", 1, 60000)},
+        {"tick", oneInteger("tick count", 0, UINT32_MAX)},
+        {"version", oneInteger("game version", INT32_MIN, INT32_MAX)},
+        {"file", dataPathOnly},
+        {"remove", dataPathOnly},
         {"key",
          [](const Command& c) {
              std::string e = wantWords(c, 2);
@@ -115,19 +102,11 @@ const std::map<std::string, Check>& checks() {
              if (e.empty() && !parseKey(c.words[0])) e = "bad key: " + c.words[0];
              return e.empty() ? wantInteger(c.words[1], "time", 0, UINT32_MAX) : e;
          }},
-        {"run",
-         [](const Command& c) {
-             std::string e = wantWords(c, 1);
-             return e.empty() ? wantInteger(c.words[0], "time", 0, UINT32_MAX) : e;
-         }},
-        {"frames",
-         [](const Command& c) {
-             std::string e = wantWords(c, 1);
-             return e.empty() ? wantInteger(c.words[0], "frame count", 0, 1000000000) : e;
-         }},
-        {"unload", [](const Command& c) { return wantWords(c, 0); }},
-        {"load", [](const Command& c) { return wantWords(c, 0); }},
-        {"restart", [](const Command& c) { return wantWords(c, 0); }},
+        {"run", oneInteger("time", 0, UINT32_MAX)},
+        {"frames", oneInteger("frame count", 0, 1000000000)},
+        {"unload", noWords},
+        {"load", noWords},
+        {"restart", noWords},
         {"allocations",
          [](const Command& c) {
              if (!c.words.empty() && c.words[0] == "ok") return wantWords(c, 1);
@@ -138,7 +117,7 @@ const std::map<std::string, Check>& checks() {
         {"hold", dataPathOnly},
         {"release", dataPathOnly},
         {"mark", [](const Command&) { return std::string(); }},
-        {"memory", [](const Command& c) { return wantWords(c, 0); }},
+        {"memory", noWords},
 #ifdef VELQUIST_SIM_ONLY
         {"disk",
          [](const Command& c) {
