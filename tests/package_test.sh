@@ -11,11 +11,8 @@ if [ $# -ne 5 ]; then
   exit 2
 fi
 src=$1 winbuild=$2 linbuild=$3 prefix=$4 compare=$5
-mkdir -p "$prefix" && prefix=$(cd "$prefix" && pwd)
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-for tool in wine winepath zip unzip zipinfo; do
-  command -v "$tool" >/dev/null || { echo "package_test: $tool is not installed"; exit 1; }
-done
+. "$(dirname "$0")/wine_env.sh"
+wine_env package_test "$prefix" zip unzip zipinfo
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$winbuild/CMakeCache.txt")
 [ -n "$version" ] || { echo "package_test: no project version in $winbuild"; exit 1; }
 
@@ -77,9 +74,9 @@ rm "$work/game/VelquistCheck.txt"
 . "$(dirname "$0")/both_sides.sh"
 both_sides "$src/data/demo.scn" >"$work/demo.scn"
 rc=0
-wine "$winbuild/bin/velquist-host.exe" run "$(winepath -w "$work/demo.scn" 2>/dev/null)" \
-  --game "$(winepath -w "$work/game" 2>/dev/null)" \
-  --trace "$(winepath -w "$work/package.jsonl" 2>/dev/null)" 2>"$work/windows.err" || rc=$?
+wine "$winbuild/bin/velquist-host.exe" run "$(winpath "$work/demo.scn")" \
+  --game "$(winpath "$work/game")" \
+  --trace "$(winpath "$work/package.jsonl")" 2>"$work/windows.err" || rc=$?
 [ "$rc" = 0 ] || { cat "$work/windows.err"; fail "the demo from the package exited with $rc"; }
 grep -q '"ev":"register","what":"script"' "$work/package.jsonl" || fail "the packaged plug-in did not register"
 rc=0

@@ -12,14 +12,10 @@ if [ $# -ne 5 ]; then
   exit 2
 fi
 sim=$1 winbin=$2 scenario=$3 prefix=$4 compare=$5
-mkdir -p "$prefix" && prefix=$(cd "$prefix" && pwd)
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-for tool in wine winepath; do
-  command -v "$tool" >/dev/null || { echo "windows_image_holes: $tool is not installed"; exit 1; }
-done
+. "$(dirname "$0")/wine_env.sh"
+wine_env windows_image_holes "$prefix"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-winpath() { winepath -w "$1" 2>/dev/null; }
 data=$(dirname "$sim")/Velquist
 options=$(sed -n 's/^# *options: *//p' "$scenario" | head -n 1)
 

@@ -15,18 +15,14 @@ if [ $# -ne 5 ]; then
   exit 2
 fi
 sim=$1 winbin=$2 scenarios=$3 prefix=$4 compare=$5
-mkdir -p "$prefix" && prefix=$(cd "$prefix" && pwd)
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-for tool in wine winepath diff; do
-  command -v "$tool" >/dev/null || { echo "windows_parity: $tool is not installed"; exit 1; }
-done
+. "$(dirname "$0")/wine_env.sh"
+wine_env windows_parity "$prefix" diff
 [ -f "$winbin/velquist-host.exe" ] || { echo "windows_parity: no $winbin/velquist-host.exe"; exit 1; }
 data=$(dirname "$sim")/Velquist
 [ -d "$data" ] || { echo "windows_parity: no default data folder $data"; exit 1; }
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-winpath() { winepath -w "$1" 2>/dev/null; }
 
 # shellcheck source=both_sides.sh
 . "$(dirname "$0")/both_sides.sh"

@@ -11,11 +11,8 @@ if [ $# -ne 4 ]; then
   exit 2
 fi
 sim=$1 winbin=$2 prefix=$3 compare=$4
-mkdir -p "$prefix" && prefix=$(cd "$prefix" && pwd)
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-for tool in wine winepath; do
-  command -v "$tool" >/dev/null || { echo "windows_reload: $tool is not installed"; exit 1; }
-done
+. "$(dirname "$0")/wine_env.sh"
+wine_env windows_reload "$prefix"
 
 cycles=20
 baseline=3                # the cycle after which the process must stop growing
@@ -24,7 +21,6 @@ heap_bound=4096           # bytes of heap blocks
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-winpath() { winepath -w "$1" 2>/dev/null; }
 
 # Each cycle opens the menu once and runs for a while; the first load happens when time
 # first passes, the others by `load`.

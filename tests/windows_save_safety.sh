@@ -15,9 +15,9 @@ if [ $# -ne 5 ]; then
   exit 2
 fi
 sim=$1 winbin=$2 scenarios=$3 prefix=$4 compare=$5
-mkdir -p "$prefix" && prefix=$(cd "$prefix" && pwd) && winbin=$(cd "$winbin" && pwd)
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-command -v wine >/dev/null || { echo "windows_save_safety: wine is not installed"; exit 1; }
+. "$(dirname "$0")/wine_env.sh"
+wine_env windows_save_safety "$prefix"
+winbin=$(cd "$winbin" && pwd)
 [ -f "$winbin/velquist-host.exe" ] || { echo "windows_save_safety: no $winbin/velquist-host.exe"; exit 1; }
 
 work=$(mktemp -d)
@@ -27,7 +27,6 @@ cleanup() {
   [ -n "${KEEP:-}" ] || rm -rf "$work"
 }
 trap cleanup EXIT
-winpath() { winepath -w "$1" 2>/dev/null; }
 failed=0
 fail() { echo "FAIL $*"; failed=1; }
 
