@@ -57,14 +57,20 @@ class WorkCount {
 
 // [SECTION] Refreshes and frames
 
+// The plug-in started on the benchmark folder, in the scene `enter` sets up, with the
+// cluster faded in.
+void showCluster(void (*enter)()) {
+    bench::startNullPlugin(folder().game());
+    enter();
+    bench::settleCluster();
+}
+
 // One frame of the main loop in which the HUD refreshes: frames of 16 ms against a
 // refresh interval of 12 ms, so that every frame refreshes, as at 60 frames a second.
 // A scene whose answers no longer show the whole cluster would time far less work; each
 // refresh must draw at least `minDraws` textures.
 void refreshFrames(benchmark::State& state, void (*enter)(), uint64_t minDraws) {
-    bench::startNullPlugin(folder().game());
-    enter();
-    bench::settleCluster();
+    showCluster(enter);
     null_host::host.frameTime = 16;
     const uint32_t refreshes = velquist::schedule.refreshCount;
     const uint64_t draws = null_host::host.counters.draws;
@@ -92,9 +98,7 @@ BENCHMARK(planeRefresh)->Name("planeRefresh/null");
 
 // A frame between two refreshes, with the busy car's cluster on the screen.
 void plainFrame(benchmark::State& state) {
-    bench::startNullPlugin(folder().game());
-    bench::enterBusyCar();
-    bench::settleCluster();
+    showCluster(bench::enterBusyCar);
     bench::stopClock();
     const uint32_t refreshes = velquist::schedule.refreshCount;
     const WorkCount count;
@@ -109,9 +113,7 @@ BENCHMARK(plainFrame)->Name("plainFrame/null");
 // values, the help box's ten lines, the menu's control disabling and the frame's work
 // (no refresh due), as the page's loop draws them.
 void menuFrame(benchmark::State& state) {
-    bench::startNullPlugin(folder().game());
-    bench::enterBusyCar();
-    bench::settleCluster();
+    showCluster(bench::enterBusyCar);
     bench::stopClock();
     velquist::schedule.menuOpen = true;
     const WorkCount count;
