@@ -6,12 +6,9 @@
 # under Wine as velquist-sim runs it from the build's data folder.
 # usage: package_test.sh SOURCE_DIR WINDOWS_BUILD LINUX_BUILD WINE_PREFIX TRACE_COMPARE
 set -euo pipefail
-if [ $# -ne 5 ]; then
-  echo "usage: package_test.sh SOURCE_DIR WINDOWS_BUILD LINUX_BUILD WINE_PREFIX TRACE_COMPARE" >&2
-  exit 2
-fi
-src=$1 winbuild=$2 linbuild=$3 prefix=$4 compare=$5
 . "$(dirname "$0")/wine_env.sh"
+want_args 5 "SOURCE_DIR WINDOWS_BUILD LINUX_BUILD WINE_PREFIX TRACE_COMPARE" "$@"
+src=$1 winbuild=$2 linbuild=$3 prefix=$4 compare=$5
 wine_env package_test "$prefix" zip unzip zipinfo
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:[A-Z]*=//p' "$winbuild/CMakeCache.txt")
 [ -n "$version" ] || { echo "package_test: no project version in $winbuild"; exit 1; }

@@ -7,12 +7,9 @@
 # pool and give velquist-sim's trace, and the host must find its page as it made it.
 # usage: windows_image_holes.sh VELQUIST_SIM WINDOWS_BIN_DIR SCENARIO WINE_PREFIX TRACE_COMPARE
 set -euo pipefail
-if [ $# -ne 5 ]; then
-  echo "usage: windows_image_holes.sh VELQUIST_SIM WINDOWS_BIN_DIR SCENARIO WINE_PREFIX TRACE_COMPARE" >&2
-  exit 2
-fi
-sim=$1 winbin=$2 scenario=$3 prefix=$4 compare=$5
 . "$(dirname "$0")/wine_env.sh"
+want_args 5 "VELQUIST_SIM WINDOWS_BIN_DIR SCENARIO WINE_PREFIX TRACE_COMPARE" "$@"
+sim=$1 winbin=$2 scenario=$3 prefix=$4 compare=$5
 wine_env windows_image_holes "$prefix"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -6,12 +6,9 @@
 # which resets the linked plug-in on each load, must give the same trace.
 # usage: windows_reload.sh VELQUIST_SIM WINDOWS_BIN_DIR WINE_PREFIX TRACE_COMPARE
 set -euo pipefail
-if [ $# -ne 4 ]; then
-  echo "usage: windows_reload.sh VELQUIST_SIM WINDOWS_BIN_DIR WINE_PREFIX TRACE_COMPARE" >&2
-  exit 2
-fi
-sim=$1 winbin=$2 prefix=$3 compare=$4
 . "$(dirname "$0")/wine_env.sh"
+want_args 4 "VELQUIST_SIM WINDOWS_BIN_DIR WINE_PREFIX TRACE_COMPARE" "$@"
+sim=$1 winbin=$2 prefix=$3 compare=$4
 wine_env windows_reload "$prefix"
 
 cycles=20

@@ -10,12 +10,9 @@
 #     with a message. (velquist-sim's side of it is RealFullDisk in the simulator tests.)
 # usage: windows_save_safety.sh VELQUIST_SIM WINDOWS_BIN_DIR SCENARIO_DIR WINE_PREFIX TRACE_COMPARE
 set -euo pipefail
-if [ $# -ne 5 ]; then
-  echo "usage: windows_save_safety.sh VELQUIST_SIM WINDOWS_BIN_DIR SCENARIO_DIR WINE_PREFIX TRACE_COMPARE" >&2
-  exit 2
-fi
-sim=$1 winbin=$2 scenarios=$3 prefix=$4 compare=$5
 . "$(dirname "$0")/wine_env.sh"
+want_args 5 "VELQUIST_SIM WINDOWS_BIN_DIR SCENARIO_DIR WINE_PREFIX TRACE_COMPARE" "$@"
+sim=$1 winbin=$2 scenarios=$3 prefix=$4 compare=$5
 wine_env windows_save_safety "$prefix"
 winbin=$(cd "$winbin" && pwd)
 [ -f "$winbin/velquist-host.exe" ] || { echo "windows_save_safety: no $winbin/velquist-host.exe"; exit 1; }
