@@ -11,11 +11,13 @@ namespace velquist {
 namespace {
 
 // Game classes with a kind of their own; every other class is a car or motorcycle.
-constexpr int32_t classBicycle = 13;
-constexpr int32_t classBoat = 14;
-constexpr int32_t classHelicopter = 15;
-constexpr int32_t classPlane = 16;
-constexpr int32_t classTrain = 21;
+enum GameClass : int32_t {
+    classBicycle = 13,
+    classBoat = 14,
+    classHelicopter = 15,
+    classPlane = 16,
+    classTrain = 21,
+};
 constexpr int32_t lastKnownClass = 21;
 
 // Back to the starting values of a new vehicle. neutralHint stays: the transmission mod
