@@ -8,6 +8,7 @@
 #include "core/schedule.h"
 #include "host/natives.h"
 #include "hud/display_settings.h"
+#include "hud/hud_layout.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
 #include "support/game_folder.h"

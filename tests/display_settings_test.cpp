@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "hud/display_settings.h"
+#include "hud/hud_layout.h"
 #include "settings/profile_settings.h"
 #include "support/test_host.h"
 

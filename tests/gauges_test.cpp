@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "host/natives.h"
-#include "hud/gauges.h"
 #include "hud/hud_state.h"
+#include "hud/primary_colour.h"
+#include "hud/rpm_gauge.h"
+#include "hud/velocity_gauge.h"
 #include "support/hud_fixture.h"
 #include "telemetry/vehicle_sample.h"
 

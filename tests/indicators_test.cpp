@@ -7,8 +7,13 @@
 #include <limits>
 #include <tuple>
 
+#include "hud/brand_logo.h"
+#include "hud/damage_flash.h"
+#include "hud/fuel_gauge.h"
+#include "hud/gear_indicator.h"
 #include "hud/hud_state.h"
-#include "hud/indicators.h"
+#include "hud/rpm_leds.h"
+#include "hud/vertical_gauge.h"
 #include "settings/general_settings.h"
 #include "support/hud_fixture.h"
 #include "telemetry/vehicle_sample.h"

@@ -11,6 +11,7 @@
 #include "core/schedule.h"
 #include "host/sim_host.h"
 #include "hud/display_settings.h"
+#include "hud/hud_layout.h"
 #include "linked_plugin.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"

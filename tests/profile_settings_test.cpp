@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "hud/display_settings.h"
+#include "hud/hud_layout.h"
 #include "settings/general_settings.h"
 #include "settings/profile_keys.h"
 #include "settings/profile_settings.h"

@@ -10,11 +10,11 @@
 #include "core/schedule.h"
 #include "host/natives.h"
 #include "hud/display_settings.h"
+#include "hud/refresh_hud.h"
 #include "settings/profile_settings.h"
 #include "support/fake_game.h"
 #include "support/game_folder.h"
 #include "support/test_host.h"
-#include "telemetry/sample_refresh.h"
 #include "telemetry/shared_mod_values.h"
 #include "telemetry/vehicle_change.h"
 #include "telemetry/vehicle_sample.h"
@@ -53,7 +53,7 @@ class Telemetry : public ::testing::Test {
     void refresh(int times = 1) {
         for (int i = 0; i < times; ++i) {
             ++schedule.refreshCount;
-            sampleRefresh();
+            refreshHud();
         }
     }
     // The player gets into the vehicle and one refresh sees it.

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "hud/display_settings.h"
+#include "hud/hud_layout.h"
 #include "render/png_file.h"
 #include "settings/general_settings.h"
 #include "settings/profile_keys.h"

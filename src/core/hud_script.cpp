@@ -4,6 +4,7 @@
 #include "core/schedule.h"
 #include "host/platform.h"
 #include "host/script_hook.h"
+#include "hud/refresh_hud.h"
 #include "hud/texture_set.h"
 #include "menu/help_texts.h"
 #include "menu/menu_pages.h"
@@ -12,7 +13,6 @@
 #include "settings/extended_settings.h"
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
-#include "telemetry/vehicle_change.h"
 
 namespace velquist {
 
@@ -30,8 +30,8 @@ void startUp() {
     schedule.loadedProfile = general.actSetting;  // 3. the profile now in memory
     readExtendedSettings();                       // 4. extended constants
     loadBrandNames();                             // 5. brand names
-    readProfile();       // 6. active profile, display values and layout
-    onVehicleChanged();  // 7. per-vehicle reset, livery, brand, max rpm, kind (no vehicle yet)
+    readProfile();                                // 6. active profile, display values and layout
+    changeVehicle();      // 7. per-vehicle reset, livery, brand, max rpm, kind (no vehicle yet)
     loadHudTextures();    // 8. HUD textures
     loadBrandTextures();  // 9. brand logo textures
 }
@@ -46,7 +46,8 @@ void mainLoopPass() {
         // Leave the menu key untested for a moment, so that the key that closed the menu
         // does not open it again at once.
         const uint32_t start = platform::tickCount();
-        while (platform::tickCount() - start < menuReopenPause) frameStep();
+        while (platform::tickCount() - start < menuReopenPause)
+            frameStep();
     }
     frameStep();
 }

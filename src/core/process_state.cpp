@@ -7,6 +7,7 @@
 #include "core/schedule.h"
 #include "host/game_memory.h"
 #include "hud/display_settings.h"
+#include "hud/hud_layout.h"
 #include "hud/hud_state.h"
 #include "hud/texture_set.h"
 #include "menu/menu_pages.h"

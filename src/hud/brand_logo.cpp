@@ -1,9 +1,10 @@
 // The vehicle's brand logo, faint, over the velocity dial.
+#include "hud/brand_logo.h"
+
 #include <algorithm>
 
 #include "core/process_texts.h"
 #include "hud/hud_draw.h"
-#include "hud/indicators.h"
 #include "hud/texture_set.h"
 #include "telemetry/vehicle_sample.h"
 

@@ -1,13 +1,14 @@
 // The engine-damage flash: a red glow behind the velocity dial that swings between two
 // levels set by the engine health, faster and stronger as the engine fails, and stands
 // steady once it is dead.
+#include "hud/damage_flash.h"
+
 #include <algorithm>
 
 #include "core/schedule.h"
 #include "hud/display_settings.h"
 #include "hud/hud_draw.h"
 #include "hud/hud_state.h"
-#include "hud/indicators.h"
 #include "hud/texture_set.h"
 #include "telemetry/vehicle_sample.h"
 

@@ -3,6 +3,7 @@
 #include "hud/display_settings.h"
 
 #include "settings/profile_settings.h"
+#include "telemetry/vehicle_sample.h"
 
 namespace velquist {
 
@@ -20,6 +21,12 @@ float percentFraction(int32_t v) {
 }
 float perMilleFraction(int32_t v) {
     return static_cast<float>(v) / 1000.0f;
+}
+
+// A kind outside the table reads as a car.
+VehicleKind sampledKind() {
+    return sample.vehicleKind >= 0 && sample.vehicleKind < vehicleKindCount ? sample.vehicleKind
+                                                                            : kindCar;
 }
 
 }  // namespace
@@ -40,6 +47,20 @@ void deriveDisplaySettings() {
     display.hudScale = size * size / 10000.0f;
     display.anchorX = perMilleFraction(profile.mainOffsetX);
     display.anchorY = perMilleFraction(profile.mainOffsetY);
+}
+
+float displaySpeed() {
+    return displaySpeedOf(sample.speed);
+}
+
+SpeedUnit displayUnit() {
+    const int32_t unit = profile.unitOf(sampledKind());
+    return unit >= unitMph && unit <= unitMps ? static_cast<SpeedUnit>(unit)
+                                              : unitKmh;  // the units' default
+}
+
+float displaySpeedOf(float metresPerSecond) {
+    return unitFactor[displayUnit()] * display.speedFactor[sampledKind()] * metresPerSecond;
 }
 
 }  // namespace velquist

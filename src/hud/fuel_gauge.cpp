@@ -1,11 +1,12 @@
 // The fuel gauge of fuel mods, in the side place the second gauge leaves free: three
 // images that redden as their values run low, the scale, and a needle for the first value.
+#include "hud/fuel_gauge.h"
+
 #include "core/schedule.h"
 #include "host/native_call.h"
 #include "host/natives.h"
 #include "hud/hud_draw.h"
 #include "hud/hud_state.h"
-#include "hud/indicators.h"
 #include "hud/needle_math.h"
 #include "hud/texture_set.h"
 #include "settings/profile_settings.h"

@@ -1,11 +1,12 @@
 // The gear digit (R, N, 1 to 8) with the manual-transmission mod's shift hints: in the
 // middle of the velocity dial beside the LED row, or low on the analogue rpm dial.
+#include "hud/gear_indicator.h"
+
 #include <algorithm>
 
 #include "host/platform.h"
-#include "hud/display_settings.h"
 #include "hud/hud_draw.h"
-#include "hud/indicators.h"
+#include "hud/hud_layout.h"
 #include "hud/layout_geometry.h"
 #include "hud/texture_catalogue.h"
 #include "hud/texture_set.h"
@@ -33,6 +34,10 @@ bool shiftHintDarkPhase() {
 
 int32_t gearDigitTexture(int32_t gear) {
     return textures.gearDigits[std::clamp(gear + 1, 0, catalogue::gearDigitCount - 1)];
+}
+
+void clearGearDigit(int32_t previousGear) {
+    clearTextureSlot(gearDigitTexture(previousGear), 0);
 }
 
 void drawGearIndicator() {

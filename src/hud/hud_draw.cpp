@@ -3,6 +3,7 @@
 
 #include "host/script_hook.h"
 #include "hud/display_settings.h"
+#include "hud/hud_layout.h"
 #include "hud/hud_state.h"
 
 namespace velquist {

@@ -1,6 +1,8 @@
 // Where the cluster's parts stand on the screen: the velocity gauge at the anchor (pulled
 // towards the screen's centre as the HUD grows), the second gauge and the fuel gauge in
 // the two places beside it, and the row of rpm LEDs.
+#include "hud/hud_layout.h"
+
 #include <cmath>
 
 #include "hud/display_settings.h"

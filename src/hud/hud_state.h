@@ -1,7 +1,7 @@
 // The HUD's moving state: the cluster's fade and brightness, the needles, the dial
-// variant, the needle colour and the damage flash. Written by the refresh and by the
-// needle steps inside the telemetry pass; the vehicle-change handler puts the per-vehicle
-// fields back to their starting values.
+// variant, the needle colour and the damage flash. Written by the refresh's steps; a
+// vehicle change puts the per-vehicle fields back to their starting values
+// (startClusterOnNewVehicle).
 #pragma once
 
 #include <cstdint>
@@ -31,5 +31,11 @@ struct HudState {
 };
 
 extern HudState hud;
+
+// The cluster of a new vehicle starts on the dial its class starts on, with the small
+// needles at rest, faded out, without a damage flash and with the settings' needle colour
+// until the vehicle's own colour has been tested. The velocity needle swings over from
+// where it stands.
+void startClusterOnNewVehicle();
 
 }  // namespace velquist

@@ -11,13 +11,11 @@
 namespace velquist {
 
 // The small needles (rpm, fuel) sweep smallNeedleSweep turns from smallNeedleStart.
-constexpr float smallNeedleStart = 0.75f;
-constexpr float smallNeedleSweep = 0.295f;
+constexpr float smallNeedleStart = 0.75f, smallNeedleSweep = 0.295f;
 
 // The vertical speed needle stands at verticalNeedleCentre for 0 m/s and swings up to
 // verticalNeedleReach either way (clockwise for climbing).
-constexpr float verticalNeedleCentre = 0.895f;
-constexpr float verticalNeedleReach = 0.145f;
+constexpr float verticalNeedleCentre = 0.895f, verticalNeedleReach = 0.145f;
 
 // The most a needle turns per millisecond of refresh time.
 constexpr float needleTurnsPerMs = 0.0007f;

@@ -1,10 +1,11 @@
 // The vehicle's primary colour as needle colour: brightened, and taken only when one
 // channel clearly leads, so that the needle reads as a colour and not as white or grey.
+#include "hud/primary_colour.h"
+
 #include <algorithm>
 
 #include "host/native_call.h"
 #include "host/natives.h"
-#include "hud/gauges.h"
 #include "hud/hud_state.h"
 #include "telemetry/vehicle_sample.h"
 

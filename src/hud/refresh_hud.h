@@ -1,10 +1,17 @@
-// The HUD refresh: vehicle sampling, then the fade and the drawing of the gauge cluster.
+// The HUD refresh: one ordered list of every step of a refresh, from the vehicle sampling
+// with the needle and indicator steps between its parts, through the fade, to the drawing
+// of the gauge cluster.
 #pragma once
 
 namespace velquist {
 
 // One refresh; run by frameStep every refreshInterval ms while the mod is enabled.
 void refreshHud();
+
+// A new vehicle: the vehicle-change handler resets the sample and resolves the vehicle's
+// names, maximum rpm and kind, then the cluster starts on it. Run by the refresh when the
+// player gets into a vehicle, and once at start-up (with no vehicle yet).
+void changeVehicle();
 
 // The parts of the cluster in the order a refresh draws them, from the back of the dial
 // outwards.

@@ -1,7 +1,8 @@
 // The analogue rpm gauge of cars: the face for the vehicle's maximum rpm, its label layer,
 // the needle and the shadow.
+#include "hud/rpm_gauge.h"
+
 #include "core/schedule.h"
-#include "hud/gauges.h"
 #include "hud/hud_draw.h"
 #include "hud/hud_state.h"
 #include "hud/needle_math.h"

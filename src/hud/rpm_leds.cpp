@@ -1,14 +1,15 @@
 // The row of nine rpm LEDs that cars show instead of the analogue rpm gauge. Each LED is
 // one instance of the lit or the unlit image, tinted with its own colour; a pending shift
 // hint makes the whole row blink.
-#include "hud/display_settings.h"
+#include "hud/rpm_leds.h"
+
+#include "hud/gear_indicator.h"
 #include "hud/hud_draw.h"
-#include "hud/indicators.h"
+#include "hud/hud_layout.h"
 #include "hud/layout_geometry.h"
 #include "hud/texture_set.h"
 #include "settings/extended_settings.h"
 #include "settings/profile_settings.h"
-
 #include "telemetry/vehicle_sample.h"
 
 namespace velquist {

@@ -6,20 +6,24 @@
 
 #include "core/process_texts.h"
 #include "core/vehicle_kind.h"
+#include "hud/texture_catalogue.h"
 
 namespace velquist {
 
 struct TextureSet {
-    int32_t shadowMain = 0;    // all ids 0 until the first load
+    int32_t shadowMain = 0;  // all ids 0 until the first load
     int32_t shadowLeft = 0;
     int32_t shadowAbove = 0;
-    int32_t rpmDials[7] = {};  // full scale 3, 5, 6, 8, 9, 10, 12 thousand rpm
+    // Full scale 3, 5, 6, 8, 9, 10, 12 thousand rpm.
+    int32_t rpmDials[catalogue::rpmDialCount] = {};
     int32_t rpmText = 0;
     int32_t ledOn = 0;
     int32_t ledOff = 0;
-    int32_t velocityDials[vehicleKindCount][4][3] = {};  // kind, unit, variant; 0 = unreachable
-    int32_t unitTexts[3] = {};                           // by SpeedUnit
-    int32_t gearDigits[10] = {};                         // R, N, 1..8
+    // Kind, unit, variant; 0 = unreachable.
+    int32_t velocityDials[vehicleKindCount][catalogue::unitSlotCount][catalogue::dialVariantCount] =
+        {};
+    int32_t unitTexts[catalogue::unitTextCount] = {};    // by SpeedUnit
+    int32_t gearDigits[catalogue::gearDigitCount] = {};  // R, N, 1..8
     int32_t shiftDownImage = 0;
     int32_t shiftUpImage = 0;
     int32_t needleBigA = 0;
@@ -29,8 +33,8 @@ struct TextureSet {
     int32_t damageImage = 0;
     int32_t verticalDial = 0;
     int32_t fuelScale = 0;
-    int32_t fuelImages[3] = {};           // coke, meth, weed
-    int32_t brandLogos[brandCount] = {};  // parallel to texts.brandNames
+    int32_t fuelImages[catalogue::fuelImageCount] = {};  // coke, meth, weed
+    int32_t brandLogos[brandCount] = {};                 // parallel to texts.brandNames
 };
 
 extern TextureSet textures;

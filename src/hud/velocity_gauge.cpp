@@ -1,9 +1,11 @@
 // The velocity gauge: which dial face the vehicle shows, where its needle points, and the
 // gauge's four layers.
+#include "hud/velocity_gauge.h"
+
 #include <algorithm>
 
 #include "core/schedule.h"
-#include "hud/gauges.h"
+#include "hud/display_settings.h"
 #include "hud/hud_draw.h"
 #include "hud/hud_state.h"
 #include "hud/needle_math.h"

@@ -1,8 +1,9 @@
 // The vertical-speed gauge of planes and helicopters, at the second gauge's place: a
 // logarithmic scale from 100 m/s down to 100 m/s up.
+#include "hud/vertical_gauge.h"
+
 #include "hud/hud_draw.h"
 #include "hud/hud_state.h"
-#include "hud/indicators.h"
 #include "hud/needle_math.h"
 #include "hud/texture_set.h"
 #include "settings/general_settings.h"

@@ -13,6 +13,7 @@
 #include "core/schedule.h"
 #include "host/script_hook.h"
 #include "hud/display_settings.h"
+#include "hud/hud_layout.h"
 #include "hud/texture_set.h"
 #include "menu/game_text.h"
 #include "menu/menu_draw.h"

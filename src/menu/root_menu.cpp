@@ -4,7 +4,6 @@
 
 #include "core/process_texts.h"
 #include "core/schedule.h"
-#include "host/script_hook.h"
 #include "menu/game_text.h"
 #include "menu/menu_draw.h"
 #include "menu/menu_input.h"
@@ -18,8 +17,8 @@ namespace velquist {
 
 namespace {
 
-constexpr int32_t rootWidth = 240;        // px
-constexpr int32_t afterPageWait = 200;    // ms before the root reads input again
+constexpr int32_t rootWidth = 240;      // px
+constexpr int32_t afterPageWait = 200;  // ms before the root reads input again
 
 // A settings file that could not be read is read again whenever the menu opens, so that the
 // menu shows the player's values and its pages may save them again. Until a read succeeds,
@@ -35,12 +34,6 @@ void readAgainWhatFailed() {
 }
 
 }  // namespace
-
-void menuFrame(void (*beforeYield)()) {
-    frameWork();
-    if (beforeYield) beforeYield();
-    shv::scriptWait(0);
-}
 
 void rootMenu() {
     readAgainWhatFailed();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hud/display_settings.h"
+#include "hud/hud_layout.h"
 #include "settings/general_settings.h"
 #include "settings/ini_access.h"
 #include "settings/profile_keys.h"

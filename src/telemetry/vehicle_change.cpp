@@ -3,45 +3,58 @@
 #include "core/process_texts.h"
 #include "host/native_call.h"
 #include "host/natives.h"
-#include "hud/hud_state.h"
-#include "hud/needle_math.h"
 #include "settings/brand_tables.h"
-#include "telemetry/sample_refresh.h"
 #include "telemetry/vehicle_sample.h"
 
 namespace velquist {
 
 namespace {
 
-constexpr float intactEngineHealth = 1000.0f;
+// Game classes with a kind of their own; every other class is a car or motorcycle.
+enum GameClass : int32_t {
+    classBicycle = 13,
+    classBoat = 14,
+    classHelicopter = 15,
+    classPlane = 16,
+    classTrain = 21,
+};
+constexpr int32_t lastKnownClass = 21;
 
 // Back to the starting values of a new vehicle. neutralHint stays: the transmission mod
 // keeps its own gearbox state across vehicles.
 void resetSample() {
-    sample.speed = 0.0f;
-    sample.previousSpeed = 0.0f;
-    sample.verticalSpeed = 0.0f;
-    sample.rpmFraction = 0.0f;
-    sample.throttle = 0.0f;
-    sample.maxRpmThousands = 0.0f;
+    sample.speed = sample.previousSpeed = sample.verticalSpeed = 0.0f;
+    sample.rpmFraction = sample.throttle = sample.maxRpmThousands = 0.0f;
     sample.gear = 0;
-    sample.handbrakePressed = false;
-    sample.shiftUpHint = false;
-    sample.shiftDownHint = false;
+    sample.handbrakePressed = sample.shiftUpHint = sample.shiftDownHint = false;
     sample.engineHealth = intactEngineHealth;
     for (float& level : sample.fuelLevels)
         level = 1.0f;
-    // The cluster of a new vehicle starts on the dial its class starts on, with the small
-    // needles at rest, and fades in. The velocity needle swings over from where it stands.
-    hud.rpmNeedle = smallNeedleStart;
-    hud.fuelNeedle = smallNeedleStart;
-    hud.dialStep = 0;
-    hud.fadeAlpha = 0.0f;
-    hud.damageLevel = 0.0f;
-    hud.primaryColourAccepted = false;
 }
 
 }  // namespace
+
+void classifyVehicle(int32_t gameClass) {
+    switch (gameClass) {
+        case classBicycle:
+            sample.vehicleKind = kindBicycle;
+            break;
+        case classBoat:
+            sample.vehicleKind = kindBoat;
+            break;
+        case classHelicopter:
+        case classPlane:
+            sample.vehicleKind = kindPlane;
+            break;
+        case classTrain:
+            sample.vehicleKind = kindTrain;
+            break;
+        default:
+            sample.vehicleKind = kindCar;
+            break;
+    }
+    if (gameClass >= 0 && gameClass <= lastKnownClass) sample.vehicleClass = gameClass;
+}
 
 std::string liveryFromLabel(const char* label) {
     if (label == nullptr) return {};

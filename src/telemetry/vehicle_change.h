@@ -10,6 +10,10 @@ namespace velquist {
 // Longest livery name kept from the game's display-name label.
 constexpr size_t liveryMax = 16;
 
+// Sets sample.vehicleKind from the game's vehicle class (13 bicycle, 14 boat, 15 and 16
+// plane, 21 train, any other car) and sample.vehicleClass when the class lies in 0..21.
+void classifyVehicle(int32_t gameClass);
+
 // Runs for sample.vehicle: when the player's vehicle changes to a nonzero handle, and
 // once at start-up (with no vehicle yet).
 void onVehicleChanged();

@@ -1,7 +1,7 @@
-// The vehicle sample: the one record of the player's vehicle state. Telemetry writes it at
-// every HUD refresh and on every vehicle change; the drawing and the acceleration test
-// only read it. The current vehicle's livery and brand names are process-wide texts
-// (texts.currentLivery, texts.currentBrand).
+// The vehicle sample: the one record of the player's vehicle state. Telemetry's sampling
+// steps write it at every HUD refresh and on every vehicle change; the drawing and the
+// acceleration test only read it. The current vehicle's livery and brand names are process-wide
+// texts (texts.currentLivery, texts.currentBrand).
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 namespace velquist {
 
 constexpr int fuelLevelCount = 3;  // the Coke, Meth and Weed values of fuel mods
+constexpr float intactEngineHealth = 1000.0f;
 
 struct VehicleSample {
     // Who drives what (every refresh)
@@ -29,8 +30,8 @@ struct VehicleSample {
     float rpmFraction = 0.0f;       // normalised engine rpm 0..1; cars only, 0 with engine off
     int32_t gear = 0;               // -1 reverse, 0 neutral, 1..8 forward
     bool handbrakePressed = false;  // control 76 pressed
-    float engineHealth = 1000.0f;   // 1000 = intact; read while the dmg feature is on
-    bool isPassenger = false;       // someone else in the driver seat; every 10th refresh
+    float engineHealth = intactEngineHealth;  // read while the dmg feature is on
+    bool isPassenger = false;                 // someone else in the driver seat; every 10th refresh
 
     // Resolved on a vehicle change from the brand and max-rpm tables
     int32_t brandIndex = 0;        // 0..99, position of the brand in texts.brandNames
@@ -45,16 +46,5 @@ struct VehicleSample {
 };
 
 extern VehicleSample sample;
-
-// Metres per second to each SpeedUnit: MPH, KMH, KNOTS, and 1 for metres per second.
-constexpr float unitFactor[4] = {2.2369363f, 3.6f, 1.9438444f, 1.0f};
-
-// The sampled speed in the current kind's unit, times the kind's speed factor.
-float displaySpeed();
-// Any speed in m/s converted the same way (the acceleration test also converts the
-// previous speed).
-float displaySpeedOf(float metresPerSecond);
-// The unit the current kind shows its speed in.
-SpeedUnit displayUnit();
 
 }  // namespace velquist

@@ -11,6 +11,7 @@
 
 #include "core/schedule.h"
 #include "hud/display_settings.h"
+#include "hud/hud_layout.h"
 #include "hud/refresh_hud.h"
 #include "hud/texture_set.h"
 #include "settings/extended_settings.h"

@@ -1,9 +1,11 @@
-// frameStep: the one per-frame routine, run by the main loop and by every menu loop.
+// The main loop's schedule: frameStep, the one per-frame routine run by the main loop and
+// by every menu loop, which decides when the HUD refreshes.
+#include "core/schedule.h"
+
 #include <algorithm>
 #include <cstdint>
 
 #include "analytics/acceleration_overlay.h"
-#include "core/schedule.h"
 #include "host/native_call.h"
 #include "host/natives.h"
 #include "host/platform.h"
@@ -18,8 +20,8 @@ namespace {
 
 // The controls the menu's keys and buttons would also trigger in the game, in the order
 // they are switched off.
-constexpr int32_t menuControls[] = {21, 114, 73, 199, 24, 257, 263, 264, 140,
-                                    141, 142, 80, 27, 85, 119, 19, 74, 48};
+constexpr int32_t menuControls[] = {21,  114, 73, 199, 24, 257, 263, 264, 140,
+                                    141, 142, 80, 27,  85, 119, 19,  74,  48};
 
 }  // namespace
 
@@ -28,7 +30,8 @@ int32_t disableControl(int32_t control) {
 }
 
 void disableMenuControls() {
-    for (int32_t control : menuControls) disableControl(control);
+    for (int32_t control : menuControls)
+        disableControl(control);
 }
 
 void frameStep() {
