@@ -2,6 +2,7 @@
 
 #include "core/key_state.h"
 #include "core/schedule.h"
+#include "core/virtual_keys.h"
 #include "host/platform.h"
 #include "host/script_hook.h"
 #include "hud/texture_set.h"
@@ -16,13 +17,6 @@
 
 namespace velquist {
 
-namespace {
-
-// F1 is virtual key 112, so menuKey 1..12 maps to 112..123.
-constexpr int32_t functionKeyBase = 111;
-
-}  // namespace
-
 void startUp() {
     // Each step copes with missing files itself; the sequence always runs to its end.
     buildHelpTexts();                             // 1. help texts
@@ -30,23 +24,24 @@ void startUp() {
     schedule.loadedProfile = general.actSetting;  // 3. the profile now in memory
     readExtendedSettings();                       // 4. extended constants
     loadBrandNames();                             // 5. brand names
-    readProfile();       // 6. active profile, display values and layout
-    onVehicleChanged();  // 7. per-vehicle reset, livery, brand, max rpm, kind (no vehicle yet)
+    readProfile();                                // 6. active profile, display values and layout
+    onVehicleChanged();   // 7. per-vehicle reset, livery, brand, max rpm, kind (no vehicle yet)
     loadHudTextures();    // 8. HUD textures
     loadBrandTextures();  // 9. brand logo textures
 }
 
 void mainLoopPass() {
-    const int32_t code = general.menuKey + functionKeyBase;
-    if (code >= 0 && code < static_cast<int32_t>(keyStateCount) &&
-        keyHeld(static_cast<uint32_t>(code))) {
+    // menuKey n is the function key Fn; its reading keeps it within 1..12.
+    const int32_t n = general.menuKey;
+    if (n >= 1 && n <= vk::functionKeyCount && keyHeld(vk::functionKey(n))) {
         schedule.menuOpen = true;
         rootMenu();
         schedule.menuOpen = false;
         // Leave the menu key untested for a moment, so that the key that closed the menu
         // does not open it again at once.
         const uint32_t start = platform::tickCount();
-        while (platform::tickCount() - start < menuReopenPause) frameStep();
+        while (platform::tickCount() - start < menuReopenPause)
+            frameStep();
     }
     frameStep();
 }
