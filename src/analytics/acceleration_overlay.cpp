@@ -6,6 +6,7 @@
 #include "core/process_texts.h"
 #include "host/platform.h"
 #include "menu/game_text.h"
+#include "settings/data_files.h"
 #include "settings/ini_access.h"
 #include "telemetry/vehicle_sample.h"
 
@@ -13,22 +14,24 @@ namespace velquist {
 
 namespace {
 
-const char* unitName() { return texts.unitNames[static_cast<size_t>(displayUnit())].c_str(); }
+const char* unitName() {
+    return texts.unitNames[static_cast<size_t>(displayUnit())].c_str();
+}
 
 void writeResult() {
     const AccelerationTest& a = acceleration;
-    const std::string path = dataFilePath("analytics.ini");
+    const std::string path = dataFilePath(data_files::analytics.name);
     const auto key = accelerationResultKey(a.startSpeedTens, a.stopSpeedTens, unitName());
     writeIniInt(path, texts.currentLivery.c_str(), key.data(),
                 static_cast<int32_t>(a.endTick - a.startTick), "ms");
 }
 
-constexpr float boxWidth = 295.0f;    // px
-constexpr float boxHeight = 29.75f;   // px
-constexpr float labelInset = 5.0f;    // px
-constexpr float cellsLeft = 220.0f;   // px from the box's left edge to cell 0
-constexpr float cellPitch = 10.5f;    // px
-constexpr float textScale = 0.35f;    // on a 900 px high screen
+constexpr float boxWidth = 295.0f;   // px
+constexpr float boxHeight = 29.75f;  // px
+constexpr float labelInset = 5.0f;   // px
+constexpr float cellsLeft = 220.0f;  // px from the box's left edge to cell 0
+constexpr float cellPitch = 10.5f;   // px
+constexpr float textScale = 0.35f;   // on a 900 px high screen
 
 }  // namespace
 
@@ -53,9 +56,9 @@ void drawAccelerationOverlay() {
     const TextColour white{255, 255, 255, 255};
 
     char label[96];
-    std::snprintf(label, sizeof label, "Acceleration %d-%d%s:",
-                  static_cast<int>(a.startSpeedTens * 10), static_cast<int>(a.stopSpeedTens * 10),
-                  unitName());
+    std::snprintf(label, sizeof label,
+                  "Acceleration %d-%d%s:", static_cast<int>(a.startSpeedTens * 10),
+                  static_cast<int>(a.stopSpeedTens * 10), unitName());
     drawScreenText(label, 0, scale, white, (left + labelInset) / sw, y);
 
     const auto cells = accelerationTimeCells(ms);

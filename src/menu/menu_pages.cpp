@@ -19,6 +19,7 @@
 #include "menu/menu_input.h"
 #include "menu/menu_loop.h"
 #include "settings/brand_tables.h"
+#include "settings/data_files.h"
 #include "settings/extended_settings.h"
 #include "settings/general_keys.h"
 #include "settings/general_settings.h"
@@ -63,7 +64,7 @@ void afterGeneralChange(int32_t item) {
             break;
         case itemReloadExtended:
             readExtendedSettings();
-            showNotification("Reloaded settingsExtended.ini");
+            showNotification((std::string("Reloaded ") + data_files::extended.name).c_str());
             break;
         case itemActiveSetting:
             // Save the profile that was in memory, then load the new one; a profile without

@@ -6,11 +6,12 @@
 #include <array>
 #include <cstdint>
 
+#include "settings/data_files.h"
 #include "settings/general_settings.h"
 
 namespace velquist {
 
-constexpr const char* generalFileName = "settingsGeneral.ini";  // in the data folder
+constexpr const char* generalFileName = data_files::general.name;
 constexpr const char* generalSection = "GENERAL";
 
 struct GeneralKey {

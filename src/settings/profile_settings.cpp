@@ -5,6 +5,7 @@
 #include <string>
 
 #include "hud/display_settings.h"
+#include "settings/data_files.h"
 #include "settings/general_settings.h"
 #include "settings/ini_access.h"
 #include "settings/profile_keys.h"
@@ -32,6 +33,9 @@ constexpr bool tableDefaultsInRange() {
     return true;
 }
 static_assert(tableDefaultsInRange(), "a profile key's default lies outside its range");
+
+static_assert(data_files::profiles.size() == lastProfile - firstProfile + 1,
+              "every profile number needs its file in the data file table");
 
 std::string profilePath(int32_t n) {
     return dataFilePath(profileFileName(n));
@@ -63,8 +67,9 @@ void noteRead(int32_t n, bool sawTheFile) {
 
 }  // namespace
 
-std::string profileFileName(int32_t n) {
-    return "settings" + intToText(n) + ".ini";
+const char* profileFileName(int32_t n) {
+    const int32_t index = n >= firstProfile && n <= lastProfile ? n - firstProfile : 0;
+    return data_files::profiles[static_cast<size_t>(index)].name;
 }
 
 void readProfile() {
