@@ -1,8 +1,10 @@
 // The menu's building blocks: value texts, line geometry, inputs, stepping, help texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "core/key_state.h"
 #include "core/process_texts.h"
@@ -14,6 +16,9 @@
 #include "menu/menu_draw.h"
 #include "menu/menu_input.h"
 #include "menu/menu_item.h"
+#include "menu/menu_pages.h"
+#include "settings/general_keys.h"
+#include "settings/profile_keys.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -270,6 +275,41 @@ TEST_F(HelpTextsTest, BlocksHoldTheirLinesAndTheRestIsEmpty) {
     for (const std::string& line : texts.helpLines)
         EXPECT_LE(line.size(), 64u);
     EXPECT_EQ(texts.helpLines[285], "motorcycles.");
+}
+
+// Every item over a saved setting names the setting's key and steps within the key row's
+// range, so that the menu can set no value the file's reading would replace by the default.
+TEST(MenuPagesTest, ItemsOverASettingTakeTheirKeyRowsRange) {
+    struct Row {
+        const char* key;
+        const int32_t* value;
+        int32_t minimum, maximum;
+    };
+    std::vector<Row> rows;
+    for (const GeneralKey& r : generalKeys)
+        rows.push_back({r.key, &(general.*r.field), r.minimum, r.maximum});
+    for (const ProfileKey& r : profileKeys)
+        rows.push_back({r.key, &(profile.*r.field), r.minimum, r.maximum});
+    size_t keyItems = 0;
+    for (int32_t page = 0; page < menuPageCount; ++page) {
+        const MenuPage& p = menuPage(page);
+        for (int32_t i = 0; i < p.count; ++i) {
+            const MenuItem& item = p.items[i];
+            const std::string where = std::string(p.title) + " / " + item.label;
+            const auto row = std::find_if(rows.begin(), rows.end(),
+                                          [&](const Row& r) { return r.value == item.value; });
+            if (row == rows.end()) {
+                EXPECT_EQ(item.key, nullptr) << where;
+                continue;
+            }
+            ++keyItems;
+            ASSERT_NE(item.key, nullptr) << where << " changes a saved setting without its key";
+            EXPECT_STREQ(item.key, row->key) << where;
+            EXPECT_EQ(item.min, row->minimum) << where;
+            EXPECT_EQ(item.max, row->maximum) << where;
+        }
+    }
+    EXPECT_EQ(keyItems, rows.size());  // every key has its item
 }
 
 }  // namespace

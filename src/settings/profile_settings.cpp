@@ -17,23 +17,6 @@ ProfileSettings profile;
 
 namespace {
 
-// A fresh ProfileSettings and the key table must agree on every default, or a reset value
-// and a value read from an empty file would differ.
-constexpr bool tableDefaultsMatchFields() {
-    constexpr ProfileSettings fresh{};
-    for (const ProfileKey& row : profileKeys)
-        if (fresh.*row.field != row.defaultValue) return false;
-    return true;
-}
-static_assert(tableDefaultsMatchFields(), "profile key table and ProfileSettings disagree");
-
-constexpr bool tableDefaultsInRange() {
-    for (const ProfileKey& row : profileKeys)
-        if (row.defaultValue < row.minimum || row.defaultValue > row.maximum) return false;
-    return true;
-}
-static_assert(tableDefaultsInRange(), "a profile key's default lies outside its range");
-
 static_assert(data_files::profiles.size() == lastProfile - firstProfile + 1,
               "every profile number needs its file in the data file table");
 
