@@ -34,9 +34,10 @@ constexpr bool defaultsAgree(const std::array<KeyRow<Settings>, N>& table) {
     return true;
 }
 
-// The row of a field, at compile time: a field the table does not hold stops the build.
+// The row of a field. Asked at compile time (the menu's items), a field the table does not
+// hold stops the build.
 template <class Settings, size_t N>
-consteval const KeyRow<Settings>& keyRowOf(const std::array<KeyRow<Settings>, N>& table,
+constexpr const KeyRow<Settings>& keyRowOf(const std::array<KeyRow<Settings>, N>& table,
                                            int32_t Settings::*field) {
     for (const KeyRow<Settings>& row : table)
         if (row.field == field) return row;
