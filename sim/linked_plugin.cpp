@@ -5,12 +5,13 @@
 #include "allocation_faults.h"
 #include "core/library_entry.h"
 #include "core/process_state.h"
-#include "disk_faults.h"
 #include "core/process_texts.h"
+#include "disk_faults.h"
 #include "host/game_memory.h"
 #include "host/plugin_code.h"
 #include "host/portable/portable_platform.h"
 #include "host/sim_host.h"
+#include "settings/data_files.h"
 #include "world/simulated_memory.h"
 
 namespace sim {
@@ -20,7 +21,9 @@ namespace {
 // Stands for the plug-in's module handle; only its address is used.
 char moduleToken;
 
-uint32_t simulatedTick() { return host.tick; }
+uint32_t simulatedTick() {
+    return host.tick;
+}
 
 // The game's memory as the plug-in asks about it: a watched object is the readable memory
 // it stands for, whatever the watch has made of its pages; all else is the system's answer.
@@ -40,7 +43,7 @@ bool LinkedPlugin::load(const std::string& gameDir, std::string& /*error*/) {
     portable::config.tick = simulatedTick;
     portable::config.memoryRun = simulatedMemoryRun;
     portable::config.moduleFile = (dir / "Velquist.asi").string();
-    host.dataFolder = portable::toPluginPath((dir / "Velquist").string()) + "\\";
+    host.dataFolder = portable::toPluginPath((dir / velquist::dataFolderName).string()) + "\\";
     // Static initialisation: every load starts from the values a freshly loaded library
     // has, as Velquist.asi does when LoadLibrary maps it again.
     velquist::resetProcessState();

@@ -10,6 +10,8 @@
 #include <unistd.h>
 #endif
 
+#include "settings/data_files.h"
+
 namespace sim {
 
 std::filesystem::path executableFolder() {
@@ -25,7 +27,9 @@ std::filesystem::path executableFolder() {
 #endif
 }
 
-std::filesystem::path defaultDataFolder() { return executableFolder() / "Velquist"; }
+std::filesystem::path defaultDataFolder() {
+    return executableFolder() / velquist::dataFolderName;
+}
 
 std::filesystem::path dataRelative(const std::string& path) {
     std::string p = path;

@@ -49,10 +49,7 @@ std::string readFallbackBrand(const std::string& iniFile) {
 }
 
 std::string logoText(const std::string& name) {
-    // The encoder writes a byte-order mark first.
-    const std::string text =
-        portable::encodeFile(portable::fromAnsi(name), portable::FileEncoding::utf8);
-    return text.substr(std::min<size_t>(3, text.size()));
+    return portable::toUtf8(portable::fromAnsi(name));
 }
 
 }  // namespace skin

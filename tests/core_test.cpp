@@ -6,6 +6,7 @@
 #include "core/library_entry.h"
 #include "core/process_texts.h"
 #include "core/schedule.h"
+#include "core/virtual_keys.h"
 #include "host/natives.h"
 #include "hud/display_settings.h"
 #include "hud/hud_layout.h"
@@ -19,7 +20,7 @@ using testing_host::host;
 
 namespace {
 
-constexpr uint32_t vkF10 = 121;
+constexpr uint32_t vkF10 = vk::functionKey(10);
 
 void press(uint32_t key) {
     onKeyboardEvent(key, 1, 0, 0, 0, 0, 0);

@@ -8,6 +8,7 @@
 #include "core/key_state.h"
 #include "core/library_entry.h"
 #include "core/schedule.h"
+#include "core/virtual_keys.h"
 #include "host/portable/file_system.h"
 #include "host/portable/portable_platform.h"
 #include "settings/general_settings.h"
@@ -155,17 +156,18 @@ TEST_F(GeneralStartUpTest, SettingsSteerTheMainLoop) {
     startUp();
     EXPECT_EQ(schedule.loadedProfile, 3);
 
-    // F8 (virtual key 119) opens the menu. Still held at the menu's first poll, 150 ms later
+    // F8 opens the menu. Still held at the menu's first poll, 150 ms later
     // (10 frames), it counts as back and closes the menu; 200 ms (13 frames) pass before
     // the key is tested again, then the pass's own frame.
-    onKeyboardEvent(121, 1, 0, 0, 0, 0, 0);  // F10, the default key, does nothing now
+    const uint32_t f8 = vk::functionKey(8), f10 = vk::functionKey(10);
+    onKeyboardEvent(f10, 1, 0, 0, 0, 0, 0);  // the default key does nothing now
     mainLoopPass();
     EXPECT_EQ(host.frames, 1);
-    onKeyboardEvent(121, 1, 0, 0, 0, 1, 1);
-    onKeyboardEvent(119, 1, 0, 0, 0, 0, 0);
+    onKeyboardEvent(f10, 1, 0, 0, 0, 1, 1);
+    onKeyboardEvent(f8, 1, 0, 0, 0, 0, 0);
     mainLoopPass();
     EXPECT_EQ(host.frames, 1 + 10 + 13 + 1);
-    onKeyboardEvent(119, 1, 0, 0, 0, 1, 1);
+    onKeyboardEvent(f8, 1, 0, 0, 0, 1, 1);
 
     // Refreshes come at least 50 ms apart: with 16 ms frames, every fourth frame.
     const uint32_t before = schedule.refreshCount;

@@ -1,10 +1,14 @@
 // The menu's building blocks: value texts, line geometry, inputs, stepping, help texts.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "core/key_state.h"
 #include "core/process_texts.h"
+#include "core/virtual_keys.h"
 #include "host/native_call.h"
 #include "host/natives.h"
 #include "menu/game_text.h"
@@ -12,6 +16,9 @@
 #include "menu/menu_draw.h"
 #include "menu/menu_input.h"
 #include "menu/menu_item.h"
+#include "menu/menu_pages.h"
+#include "settings/general_keys.h"
+#include "settings/profile_keys.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -71,8 +78,9 @@ TEST_F(FormatValueTest, WordsForEachKind) {
     EXPECT_EQ(formatValue(ItemKind::rpm, &v), "LED");
     EXPECT_EQ(formatValue(ItemKind::analyticsMode, &v), "[ON]");
     EXPECT_EQ(formatValue(ItemKind::action, &v), "<do>");
-    v = 10;
-    EXPECT_EQ(formatValue(ItemKind::functionKey, &v), "F10");
+    // The menu key by the key table's names, F1 .. F12.
+    for (v = 1; v <= vk::functionKeyCount; ++v)
+        EXPECT_EQ(formatValue(ItemKind::functionKey, &v), "F" + std::to_string(v));
     v = 5;
     EXPECT_EQ(formatValue(ItemKind::factorTen, &v), "50");
     v = -250;
@@ -90,6 +98,8 @@ TEST_F(FormatValueTest, ValuesWithoutAWordShowSpecial) {
     EXPECT_EQ(formatValue(ItemKind::analyticsMode, &v), "SPECIAL");
     v = 2;
     EXPECT_EQ(formatValue(ItemKind::extraGauge, &v), "SPECIAL");
+    for (int32_t key : {0, 13})
+        EXPECT_EQ(formatValue(ItemKind::functionKey, &key), "SPECIAL");
     v = 2147483647;  // shown as ten times, without overflow
     EXPECT_EQ(formatValue(ItemKind::factorTen, &v), "21474836470");
 }
@@ -164,34 +174,34 @@ TEST_F(MenuInputTest, KeyFirstThenControl) {
     host.pressedControls = {172};
     EXPECT_TRUE(isInputActive(MenuInput::up));
     host.pressedControls.clear();
-    hold(0x68);
+    hold(vk::numpad(8));
     const size_t before = host.natives.size();
     EXPECT_TRUE(isInputActive(MenuInput::up));
     EXPECT_EQ(host.natives.size(), before);  // a held key asks no control
 }
 
 TEST_F(MenuInputTest, EveryFunctionKeyIsBack) {
-    for (uint32_t key = 0x70; key <= 0x7B; ++key) {
+    for (uint32_t key = vk::f1; key <= vk::f12; ++key) {
         testing_host::reset();
         hold(key);
         EXPECT_TRUE(pollSelectBack().back) << key;
         EXPECT_FALSE(pollSelectBack().select);
     }
     testing_host::reset();
-    hold(0x65);
+    hold(vk::numpad(5));
     EXPECT_TRUE(pollSelectBack().select);
 }
 
 TEST_F(MenuInputTest, NavigationWrapsAtBothEnds) {
     int32_t selection = 0, wait = 7;
     navigateList(selection, 8, wait);
-    EXPECT_EQ(wait, 7);  // nothing held: untouched
-    hold(0x68);          // up
+    EXPECT_EQ(wait, 7);   // nothing held: untouched
+    hold(vk::numpad(8));  // up
     navigateList(selection, 8, wait);
     EXPECT_EQ(selection, 7);
     EXPECT_EQ(wait, 150);
     testing_host::reset();
-    hold(0x62);  // down
+    hold(vk::numpad(2));  // down
     navigateList(selection, 8, wait);
     EXPECT_EQ(selection, 0);
     EXPECT_EQ(sounds(), 1);
@@ -199,8 +209,8 @@ TEST_F(MenuInputTest, NavigationWrapsAtBothEnds) {
 
 TEST_F(MenuInputTest, UpAndDownTogetherPlayTwoSoundsAndStay) {
     int32_t selection = 3, wait = 0;
-    hold(0x68);
-    hold(0x62);
+    hold(vk::numpad(8));
+    hold(vk::numpad(2));
     navigateList(selection, 8, wait);
     EXPECT_EQ(selection, 3);
     EXPECT_EQ(sounds(), 2);
@@ -208,7 +218,7 @@ TEST_F(MenuInputTest, UpAndDownTogetherPlayTwoSoundsAndStay) {
 
 TEST_F(AdjustValueTest, StepsWrapAndRightWins) {
     int32_t v = 1, wait = 0;
-    hold(0x66);  // right
+    hold(vk::numpad(6));  // right
     EXPECT_TRUE(adjustValue(v, 0, 1, 5, wait));
     EXPECT_EQ(v, 0);
     EXPECT_EQ(wait, 200);
@@ -216,7 +226,7 @@ TEST_F(AdjustValueTest, StepsWrapAndRightWins) {
     EXPECT_TRUE(adjustValue(v, -1000, 1000, 400, wait));
     EXPECT_EQ(v, -1000);
     EXPECT_EQ(wait, 2);
-    hold(0x64);  // left as well: right still wins
+    hold(vk::numpad(4));  // left as well: right still wins
     EXPECT_TRUE(adjustValue(v, -1000, 1000, 12, wait));
     EXPECT_EQ(v, -999);
     EXPECT_EQ(wait, 83);
@@ -227,7 +237,7 @@ TEST_F(AdjustValueTest, LeftWrapsToMaxAndNothingHeldChangesNothing) {
     EXPECT_FALSE(adjustValue(v, 0, 1, 5, wait));
     EXPECT_EQ(wait, 9);
     EXPECT_EQ(sounds(), 0);
-    hold(0x64);
+    hold(vk::numpad(4));
     EXPECT_TRUE(adjustValue(v, 0, 1, 30, wait));
     EXPECT_EQ(v, 1);
     EXPECT_EQ(wait, 33);
@@ -236,14 +246,14 @@ TEST_F(AdjustValueTest, LeftWrapsToMaxAndNothingHeldChangesNothing) {
 
 TEST_F(AdjustValueTest, ActionItemWithEqualBoundsStillReportsAChange) {
     int32_t v = 0, wait = 0;
-    hold(0x66);
+    hold(vk::numpad(6));
     EXPECT_TRUE(adjustValue(v, 0, 0, 5, wait));
     EXPECT_EQ(v, 0);
 }
 
 TEST_F(AdjustValueTest, ExtremeValuesDoNotOverflow) {
     int32_t v = INT32_MAX, wait = 0;
-    hold(0x66);
+    hold(vk::numpad(6));
     EXPECT_TRUE(adjustValue(v, INT32_MIN, INT32_MAX, 0, wait));  // rate 0 taken as 1
     EXPECT_EQ(v, INT32_MIN);
     EXPECT_EQ(wait, 1000);
@@ -265,6 +275,41 @@ TEST_F(HelpTextsTest, BlocksHoldTheirLinesAndTheRestIsEmpty) {
     for (const std::string& line : texts.helpLines)
         EXPECT_LE(line.size(), 64u);
     EXPECT_EQ(texts.helpLines[285], "motorcycles.");
+}
+
+// Every item over a saved setting names the setting's key and steps within the key row's
+// range, so that the menu can set no value the file's reading would replace by the default.
+TEST(MenuPagesTest, ItemsOverASettingTakeTheirKeyRowsRange) {
+    struct Row {
+        const char* key;
+        const int32_t* value;
+        int32_t minimum, maximum;
+    };
+    std::vector<Row> rows;
+    for (const GeneralKey& r : generalKeys)
+        rows.push_back({r.key, &(general.*r.field), r.minimum, r.maximum});
+    for (const ProfileKey& r : profileKeys)
+        rows.push_back({r.key, &(profile.*r.field), r.minimum, r.maximum});
+    size_t keyItems = 0;
+    for (int32_t page = 0; page < menuPageCount; ++page) {
+        const MenuPage& p = menuPage(page);
+        for (int32_t i = 0; i < p.count; ++i) {
+            const MenuItem& item = p.items[i];
+            const std::string where = std::string(p.title) + " / " + item.label;
+            const auto row = std::find_if(rows.begin(), rows.end(),
+                                          [&](const Row& r) { return r.value == item.value; });
+            if (row == rows.end()) {
+                EXPECT_EQ(item.key, nullptr) << where;
+                continue;
+            }
+            ++keyItems;
+            ASSERT_NE(item.key, nullptr) << where << " changes a saved setting without its key";
+            EXPECT_STREQ(item.key, row->key) << where;
+            EXPECT_EQ(item.min, row->minimum) << where;
+            EXPECT_EQ(item.max, row->maximum) << where;
+        }
+    }
+    EXPECT_EQ(keyItems, rows.size());  // every key has its item
 }
 
 }  // namespace

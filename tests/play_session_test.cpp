@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/key_state.h"
+#include "core/virtual_keys.h"
 #include "host/sim_host.h"
 #include "render/renderer.h"
 #include "tools/play_session.h"
@@ -13,7 +14,8 @@
 
 namespace {
 
-constexpr uint32_t vkF10 = 0x79, vkNumpad2 = 0x62, vkNumpad5 = 0x65, vkNumpad6 = 0x66;
+constexpr uint32_t vkF10 = velquist::vk::functionKey(10), vkNumpad2 = velquist::vk::numpad(2),
+                   vkNumpad5 = velquist::vk::numpad(5), vkNumpad6 = velquist::vk::numpad(6);
 
 class Session : public ::testing::Test {
   protected:

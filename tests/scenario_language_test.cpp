@@ -3,7 +3,10 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
+#include <string>
 
+#include "core/virtual_keys.h"
 #include "scenario/scenario.h"
 #include "trace/trace.h"
 #include "world/world_commands.h"
@@ -197,9 +200,30 @@ TEST(ScenarioReader, KeyNames) {
     EXPECT_EQ(parseKey("255"), 255u);
     EXPECT_EQ(parseKey("300"), 300u);
     EXPECT_FALSE(parseKey("F0"));
+    EXPECT_FALSE(parseKey("F13"));
     EXPECT_FALSE(parseKey("NUMPAD10"));
     EXPECT_FALSE(parseKey("a"));
     EXPECT_FALSE(parseKey("-1"));
+}
+
+// The scenario language names keys by the plug-in's key table, and the table's names and
+// codes map one to one.
+TEST(ScenarioReader, KeyTableRoundTrips) {
+    std::set<uint32_t> codes;
+    std::set<std::string> names;
+    for (const velquist::vk::KeyName& k : velquist::vk::keyNames) {
+        EXPECT_TRUE(codes.insert(k.code).second) << k.name;
+        EXPECT_TRUE(names.insert(k.name).second) << k.name;
+        EXPECT_EQ(parseKey(k.name), k.code) << k.name;
+        EXPECT_STREQ(velquist::vk::keyName(k.code), k.name);
+        EXPECT_EQ(velquist::vk::keyCode(k.name), k.code);
+    }
+    for (int32_t n = 1; n <= velquist::vk::functionKeyCount; ++n)
+        EXPECT_EQ(parseKey("F" + std::to_string(n)), velquist::vk::functionKey(n));
+    for (int32_t d = 0; d <= 9; ++d)
+        EXPECT_EQ(parseKey("NUMPAD" + std::to_string(d)), velquist::vk::numpad(d));
+    EXPECT_EQ(velquist::vk::keyName(0x41), nullptr);  // letters are not in the table
+    EXPECT_EQ(velquist::vk::keyCode("f1"), 0u);
 }
 
 TEST(ScenarioReader, Integers) {

@@ -10,6 +10,7 @@
 #ifdef VELQUIST_RENDERER
 #include "render/renderer.h"
 #endif
+#include "settings/data_files.h"
 #include "sim_files.h"
 #include "world/world_commands.h"
 
@@ -60,7 +61,7 @@ bool Runner::prepare(std::string& error) {
     }
     temporary_ = true;
     const fs::path source = defaultDataFolder();
-    const fs::path target = fs::path(gameDir_) / "Velquist";
+    const fs::path target = fs::path(gameDir_) / velquist::dataFolderName;
     if (fs::is_directory(source, ec)) {
         fs::copy(source, target, fs::copy_options::recursive, ec);
         if (ec) {
@@ -74,7 +75,7 @@ bool Runner::prepare(std::string& error) {
 }
 
 bool Runner::hold(const std::string& path, bool held, std::string& error) {
-    const fs::path file = fs::path(gameDir_) / "Velquist" / dataRelative(path);
+    const fs::path file = fs::path(gameDir_) / velquist::dataFolderName / dataRelative(path);
     std::error_code ec;
     if (held && !fs::is_regular_file(file, ec)) {
         error = "cannot hold " + path + ": no such file";
@@ -141,13 +142,14 @@ bool Runner::execute(const Command& c, std::string& error) {
     } else if (c.name == "version") {
         host.gameVersion = static_cast<int>(*parseInteger(w[0]));
     } else if ((c.name == "file" || c.name == "remove") &&
-               held_.count((fs::path(gameDir_) / "Velquist" / dataRelative(w[0])).string())) {
+               held_.count(
+                   (fs::path(gameDir_) / velquist::dataFolderName / dataRelative(w[0])).string())) {
         error = w[0] + " is held: release it first";
         return false;
     } else if (c.name == "hold" || c.name == "release") {
         return hold(w[0], c.name == "hold", error);
     } else if (c.name == "file") {
-        const fs::path path = fs::path(gameDir_) / "Velquist" / dataRelative(w[0]);
+        const fs::path path = fs::path(gameDir_) / velquist::dataFolderName / dataRelative(w[0]);
         std::error_code ec;
         fs::create_directories(path.parent_path(), ec);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -159,7 +161,7 @@ bool Runner::execute(const Command& c, std::string& error) {
         }
     } else if (c.name == "remove") {
         std::error_code ec;
-        fs::remove_all(fs::path(gameDir_) / "Velquist" / dataRelative(w[0]), ec);
+        fs::remove_all(fs::path(gameDir_) / velquist::dataFolderName / dataRelative(w[0]), ec);
     } else if (c.name == "key") {
         sendKey(*parseKey(w[0]), w[1] == "down");
     } else if (c.name == "press") {
@@ -170,7 +172,8 @@ bool Runner::execute(const Command& c, std::string& error) {
         runFor(number(w[0]));
     } else if (c.name == "frames") {
         if (!ensureLoaded(error)) return false;
-        for (uint32_t i = number(w[0]); i > 0; --i) runFrame();
+        for (uint32_t i = number(w[0]); i > 0; --i)
+            runFrame();
     } else if (isWorldCommand(c.name)) {
         runWorldCommand(c);
 #ifdef VELQUIST_RENDERER
@@ -183,7 +186,8 @@ bool Runner::execute(const Command& c, std::string& error) {
 #endif
     } else if (c.name == "mark") {
         std::string text;
-        for (const std::string& word : w) text += (text.empty() ? "" : " ") + word;
+        for (const std::string& word : w)
+            text += (text.empty() ? "" : " ") + word;
         event("mark").field("text", text);
         // A run that hangs or crashes later still shows every part it finished.
         host.trace.flush();

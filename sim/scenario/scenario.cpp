@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 
+#include "core/virtual_keys.h"
 #include "world/world_commands.h"
 
 namespace sim {
@@ -222,13 +223,7 @@ std::optional<uint32_t> parseKey(const std::string& word) {
         if (ch >= '0' && ch <= '9') return static_cast<uint32_t>(ch);
         if (ch >= 'A' && ch <= 'Z') return static_cast<uint32_t>(ch);
     }
-    if (word.size() >= 2 && word[0] == 'F' && std::isdigit(static_cast<unsigned char>(word[1]))) {
-        auto n = parseInteger(word.substr(1));
-        if (n && *n >= 1 && *n <= 12) return static_cast<uint32_t>(0x6F + *n);
-        return std::nullopt;
-    }
-    if (word.size() == 7 && word.compare(0, 6, "NUMPAD") == 0 && word[6] >= '0' && word[6] <= '9')
-        return static_cast<uint32_t>(0x60 + (word[6] - '0'));
+    if (const uint32_t code = velquist::vk::keyCode(word)) return code;
     auto n = parseInteger(word);
     if (n && *n >= 0 && *n <= 0xFFFF) return static_cast<uint32_t>(*n);
     return std::nullopt;

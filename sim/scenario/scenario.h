@@ -24,7 +24,8 @@ bool parseScenario(const std::string& text, const std::string& fileName,
 // A decimal or 0x-hex integer with an optional sign; nothing else may follow.
 std::optional<int64_t> parseInteger(const std::string& word);
 
-// A virtual-key code: a number, or a name F1..F12, NUMPAD0..NUMPAD9, A..Z, 0..9.
+// A virtual-key code: a number, a name of the key table (F1..F12, NUMPAD0..NUMPAD9, see
+// core/virtual_keys.h), or A..Z, 0..9.
 // A single digit is the digit key's name (0..9 are 0x30..0x39); write 0x08 for code 8.
 std::optional<uint32_t> parseKey(const std::string& word);
 

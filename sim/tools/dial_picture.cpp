@@ -10,6 +10,7 @@
 #include "hud/texture_catalogue.h"
 #include "render/pixel_surface.h"
 #include "render/png_file.h"
+#include "settings/data_files.h"
 #include "settings/extended_settings.h"
 #include "skin/dial_scales.h"
 
@@ -171,7 +172,7 @@ bool writeDialPicture(const fs::path& gameDir, const DialChoice& dial,
                       const std::string& outFile, std::string& error, int outSide) {
     auto imagePath = [&](std::string relative) {
         std::replace(relative.begin(), relative.end(), '\\', '/');
-        return gameDir / "Velquist" / relative;
+        return gameDir / velquist::dataFolderName / relative;
     };
     cairo_surface_t* face = loadPng(
         imagePath(dial.rpm ? cat::rpmDials[dial.face] : cat::velocityFaces[dial.face].file), error);

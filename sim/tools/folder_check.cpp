@@ -12,6 +12,7 @@
 #include "host/sim_host.h"
 #include "hud/texture_set.h"
 #include "settings/brand_tables.h"
+#include "settings/data_files.h"
 #include "settings/extended_settings.h"
 #include "settings/general_keys.h"
 #include "settings/ini_access.h"
@@ -58,7 +59,7 @@ struct FileRule {
 std::vector<FileRule> fileRules() {
     std::vector<FileRule> rules;
 
-    FileRule general{"settingsGeneral.ini",
+    FileRule general{velquist::data_files::general.name,
                      {{velquist::generalSection, SectionKind::fixedKeys, {}}}};
     for (const auto& k : velquist::generalKeys)
         general.sections[0].keys.push_back({k.key, k.defaultValue, k.minimum, k.maximum});
@@ -75,21 +76,19 @@ std::vector<FileRule> fileRules() {
         rules.push_back(profile);
     }
 
-    FileRule extended{"settingsExtended.ini",
+    FileRule extended{velquist::data_files::extended.name,
                       {{velquist::extendedSection, SectionKind::fixedKeys, {}}}};
     for (const auto& k : velquist::extendedKeys())
         extended.sections[0].keys.push_back({k.key, k.defaultValue, k.minimum, k.maximum});
     rules.push_back(extended);
 
-    rules.push_back({"settingsBrands.ini",
+    rules.push_back({velquist::data_files::brands.name,
                      {{velquist::brandSection, SectionKind::brandNames, {}},
                       {velquist::liverySection, SectionKind::liveries, {}}}});
-    rules.push_back({"settingsMaxRpm.ini", {{velquist::maxRpmSection, SectionKind::maxRpms, {}}}});
+    rules.push_back(
+        {velquist::data_files::maxRpm.name, {{velquist::maxRpmSection, SectionKind::maxRpms, {}}}});
     return rules;
 }
-
-// Files of the data folder the plug-in writes for itself.
-const char* const ownFiles[] = {"analytics.ini"};
 
 bool sameText(const std::string& a, const std::string& b) {
     return portable::sameName(fromUtf8(a), fromUtf8(b));
@@ -153,8 +152,8 @@ class FolderCheck {
         : gameDir_(std::move(gameDir)), ownScreens_(std::move(ownScreens)) {}
 
     std::vector<Finding> run() {
-        if (!fs::is_directory(gameDir_ / "Velquist")) {
-            add("Velquist", 0,
+        if (!fs::is_directory(gameDir_ / velquist::dataFolderName)) {
+            add(velquist::dataFolderName, 0,
                 "no data folder: the plug-in uses every default and finds no images");
             return findings_;
         }
@@ -165,7 +164,7 @@ class FolderCheck {
         checkCalibration();
         checkImages();
         checkBrands();
-        checkOtherFiles(rules);
+        checkOtherFiles();
         checkClusterLayout();
         // File by file in the order they were first met, by line within a file.
         std::map<std::string, size_t> rank;
@@ -187,7 +186,7 @@ class FolderCheck {
     // [SECTION] Settings files
 
     void checkSettingsFile(const FileRule& rule) {
-        const std::string report = "Velquist/" + rule.file;
+        const std::string report = reportPath(rule.file);
         // Read as the plug-in's INI layer reads it: a folder, a FIFO, a device, a loop of
         // symbolic links or a file beyond its size limit cannot be read (and is never waited
         // for); a missing file gives every key its default, as it should.
@@ -351,7 +350,7 @@ class FolderCheck {
 
     // The line of a key of settingsExtended.ini, or 0 when the file does not hold it.
     int extendedLine(const std::string& key) {
-        const auto it = listings_.find("settingsExtended.ini");
+        const auto it = listings_.find(velquist::data_files::extended.name);
         if (it == listings_.end()) return 0;
         const ListedSection* s = firstSection(it->second, fromUtf8(velquist::extendedSection));
         if (!s) return 0;
@@ -375,7 +374,7 @@ class FolderCheck {
                 s << v;
                 return s.str();
             };
-            const std::string report = "Velquist/settingsExtended.ini";
+            const std::string report = reportPath(velquist::data_files::extended.name);
             if (c.vel0 > c.vel1 || c.vel1 > c.vel2) {
                 const bool first = c.vel0 > c.vel1;
                 add(report,
@@ -438,7 +437,7 @@ class FolderCheck {
             const std::string problem = imageProblem(hostPath(t.path()), inks_);
             if (problem.empty()) continue;
             const std::string name = velquist::texts.brandNames[static_cast<size_t>(i)];
-            add("Velquist/settingsBrands.ini", line->second,
+            add(reportPath(velquist::data_files::brands.name), line->second,
                 velquist::brandKeyPrefix + std::to_string(i) + " " +
                     quoted(portable::fromAnsi(name)) + ": its logo " + slashes(t.tracePath()) +
                     " is " + problem);
@@ -447,22 +446,20 @@ class FolderCheck {
 
     // [SECTION] Other files
 
-    void checkOtherFiles(const std::vector<FileRule>& rules) {
+    void checkOtherFiles() {
         std::error_code ec;
         std::vector<std::string> others;
-        for (const auto& entry : fs::directory_iterator(gameDir_ / "Velquist", ec)) {
+        for (const auto& entry : fs::directory_iterator(gameDir_ / velquist::dataFolderName, ec)) {
             const std::string name = entry.path().filename().string();
             if (entry.path().extension() != ".ini") continue;
             bool known = false;
-            for (const FileRule& r : rules)
-                known = known || r.file == name;
-            for (const char* own : ownFiles)
-                known = known || name == own;
+            for (const velquist::DataFile* file : velquist::data_files::all)
+                known = known || name == file->name;
             if (!known) others.push_back(name);
         }
         std::sort(others.begin(), others.end());
         for (const std::string& name : others)
-            add("Velquist/" + name, 0, "not a file the plug-in reads");
+            add(reportPath(name), 0, "not a file the plug-in reads");
     }
 
     // [SECTION] The cluster's layout

@@ -7,6 +7,7 @@
 #include "hud/display_settings.h"
 #include "hud/hud_layout.h"
 #include "render/png_file.h"
+#include "settings/data_files.h"
 #include "settings/general_settings.h"
 #include "settings/profile_keys.h"
 #include "tools/layout_check.h"
@@ -133,7 +134,7 @@ Field settingToBlame(const ProfileSettings& active, const std::vector<Field>& or
 // [SECTION] Texts
 
 std::string inFolder(const std::string& reportPath) {
-    const std::string folder = "Velquist/";
+    const std::string folder = std::string(velquist::dataFolderName) + "/";
     return reportPath.rfind(folder, 0) == 0 ? reportPath.substr(folder.size()) : reportPath;
 }
 

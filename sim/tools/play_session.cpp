@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "core/virtual_keys.h"
 #include "host/sim_host.h"
 #include "render/renderer.h"
 #include "scenario/scenario.h"
@@ -18,7 +19,8 @@ namespace {
 // Milliseconds between the repeated key-down events of a held key, as a keyboard sends.
 constexpr uint32_t keyRepeatInterval = 30;
 
-constexpr uint32_t vkSpace = 0x20, vkUp = 0x26, vkDown = 0x28;
+namespace vk = velquist::vk;
+
 constexpr int32_t handbrakeControl = 76;
 
 struct PlayVehicle {
@@ -90,9 +92,9 @@ void PlaySession::switchVehicle(int kind) {
 void PlaySession::updateDrive() {
     Vehicle* v = world.player.vehicle;
     if (!v) return;
-    const bool throttle = held_.count('W') || held_.count(vkUp);
-    const bool brake = held_.count('S') || held_.count(vkDown);
-    const bool handbrake = held_.count(vkSpace) != 0;
+    const bool throttle = held_.count('W') || held_.count(vk::up);
+    const bool brake = held_.count('S') || held_.count(vk::down);
+    const bool handbrake = held_.count(vk::space) != 0;
     v->engine = true;
     v->drive.on = true;
     v->drive.throttle = throttle ? 1.0f : 0.0f;

@@ -7,6 +7,7 @@
 #include "host/portable/portable_platform.h"
 #endif
 #include "host/sim_host.h"
+#include "settings/data_files.h"
 #include "settings/ini_access.h"
 
 namespace sim {
@@ -18,11 +19,11 @@ void usePluginFolder(const std::filesystem::path& gameDir) {
     std::string folder = dir.string();
     if (folder.empty() || folder.back() != '\\') folder += '\\';
     velquist::texts.pluginFolder = folder;
-    host.dataFolder = folder + "Velquist\\";
+    host.dataFolder = folder + velquist::dataFolderName + "\\";
 #else
     namespace portable = velquist::platform::portable;
     portable::config.moduleFile = (dir / "Velquist.asi").string();
-    host.dataFolder = portable::toPluginPath((dir / "Velquist").string()) + "\\";
+    host.dataFolder = portable::toPluginPath((dir / velquist::dataFolderName).string()) + "\\";
     velquist::texts.pluginFolder.clear();  // found afresh from the new file
 #endif
 }
@@ -32,7 +33,7 @@ std::string pluginDataPath(const std::string& relative) {
 }
 
 std::string reportPath(const std::string& relative) {
-    std::string path = "Velquist/" + relative;
+    std::string path = std::string(velquist::dataFolderName) + "/" + relative;
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "settings/data_files.h"
 #include "sim_files.h"
 #include "tools/folder_check.h"
 #include "tools/screens.h"
@@ -89,7 +90,7 @@ int check(int argc, char** argv, Report& report) {
         return 2;
     }
     report.line("Velquist " VELQUIST_VERSION " check of " +
-                (gameDir / "Velquist").make_preferred().string());
+                (gameDir / velquist::dataFolderName).make_preferred().string());
     report.line("Your screen: " + size +
                 (own ? "" : ", a size the check does not measure: only the common screens"));
     std::vector<std::string> notes;

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "host/sim_host.h"
+#include "settings/data_files.h"
 #include "sim_files.h"
 #include "win32/import_redirect.h"
 #include "world/simulated_memory.h"
@@ -14,7 +15,9 @@ namespace sim {
 
 namespace {
 
-DWORD WINAPI simulatedGetTickCount() { return host.tick; }
+DWORD WINAPI simulatedGetTickCount() {
+    return host.tick;
+}
 
 // The game's memory as the plug-in asks about it: a watched object is the readable memory
 // it stands for, whatever the watch has made of its pages; all else is the system's answer.
@@ -61,7 +64,7 @@ bool DllPluginLoader::load(const std::string& gameDir, std::string& error) {
         // A temporary game folder gets the plug-in that sits beside the host.
         fs::copy_file(executableFolder() / "Velquist.asi", plugin, ec);
     }
-    host.dataFolder = dir + "\\Velquist\\";
+    host.dataFolder = dir + "\\" + velquist::dataFolderName + "\\";
     HMODULE module = LoadLibraryA(plugin.c_str());
     if (!module) {
         error = "cannot load " + plugin + " (error " + std::to_string(GetLastError()) + ")";

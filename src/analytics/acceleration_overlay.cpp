@@ -7,6 +7,7 @@
 #include "host/platform.h"
 #include "hud/display_settings.h"
 #include "menu/game_text.h"
+#include "settings/data_files.h"
 #include "settings/ini_access.h"
 #include "telemetry/vehicle_sample.h"
 
@@ -20,7 +21,7 @@ const char* unitName() {
 
 void writeResult() {
     const AccelerationTest& a = acceleration;
-    const std::string path = dataFilePath("analytics.ini");
+    const std::string path = dataFilePath(data_files::analytics.name);
     const auto key = accelerationResultKey(a.startSpeedTens, a.stopSpeedTens, unitName());
     writeIniInt(path, texts.currentLivery.c_str(), key.data(),
                 static_cast<int32_t>(a.endTick - a.startTick), "ms");

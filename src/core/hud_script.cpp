@@ -2,6 +2,7 @@
 
 #include "core/key_state.h"
 #include "core/schedule.h"
+#include "core/virtual_keys.h"
 #include "host/platform.h"
 #include "host/script_hook.h"
 #include "hud/refresh_hud.h"
@@ -15,13 +16,6 @@
 #include "settings/profile_settings.h"
 
 namespace velquist {
-
-namespace {
-
-// F1 is virtual key 112, so menuKey 1..12 maps to 112..123.
-constexpr int32_t functionKeyBase = 111;
-
-}  // namespace
 
 void startUp() {
     // Each step copes with missing files itself; the sequence always runs to its end.
@@ -37,9 +31,9 @@ void startUp() {
 }
 
 void mainLoopPass() {
-    const int32_t code = general.menuKey + functionKeyBase;
-    if (code >= 0 && code < static_cast<int32_t>(keyStateCount) &&
-        keyHeld(static_cast<uint32_t>(code))) {
+    // menuKey n is the function key Fn; its reading keeps it within 1..12.
+    const int32_t n = general.menuKey;
+    if (n >= 1 && n <= vk::functionKeyCount && keyHeld(vk::functionKey(n))) {
         schedule.menuOpen = true;
         rootMenu();
         schedule.menuOpen = false;

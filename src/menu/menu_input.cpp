@@ -1,26 +1,18 @@
 #include "menu/menu_input.h"
 
 #include "core/key_state.h"
+#include "core/virtual_keys.h"
 #include "menu/game_text.h"
 
 namespace velquist {
 
 namespace {
 
-constexpr uint32_t vkNumpad0 = 0x60;
-constexpr uint32_t vkNumpad2 = 0x62;
-constexpr uint32_t vkNumpad4 = 0x64;
-constexpr uint32_t vkNumpad5 = 0x65;
-constexpr uint32_t vkNumpad6 = 0x66;
-constexpr uint32_t vkNumpad8 = 0x68;
-constexpr uint32_t vkF1 = 0x70;
-constexpr uint32_t vkF12 = 0x7B;
-
 constexpr int32_t navigationWait = 150;  // ms after a move
 
 bool anyBackKeyHeld() {
-    if (keyHeld(vkNumpad0)) return true;
-    for (uint32_t key = vkF1; key <= vkF12; ++key)
+    if (keyHeld(vk::numpad(0))) return true;
+    for (uint32_t key = vk::f1; key <= vk::f12; ++key)
         if (keyHeld(key)) return true;
     return false;
 }
@@ -30,15 +22,15 @@ bool anyBackKeyHeld() {
 bool isInputActive(MenuInput input) {
     switch (input) {
         case MenuInput::up:
-            return keyHeld(vkNumpad8) || isControlPressed(172);
+            return keyHeld(vk::numpad(8)) || isControlPressed(172);
         case MenuInput::down:
-            return keyHeld(vkNumpad2) || isControlPressed(173);
+            return keyHeld(vk::numpad(2)) || isControlPressed(173);
         case MenuInput::left:
-            return keyHeld(vkNumpad4) || isControlPressed(174);
+            return keyHeld(vk::numpad(4)) || isControlPressed(174);
         case MenuInput::right:
-            return keyHeld(vkNumpad6) || isControlPressed(175);
+            return keyHeld(vk::numpad(6)) || isControlPressed(175);
         case MenuInput::select:
-            return keyHeld(vkNumpad5) || isControlPressed(201);
+            return keyHeld(vk::numpad(5)) || isControlPressed(201);
         case MenuInput::back:
             // Any F-key leaves a menu level too, the one that opened the menu included.
             return anyBackKeyHeld() || isControlPressed(202);

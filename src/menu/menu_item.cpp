@@ -1,5 +1,6 @@
 #include "menu/menu_item.h"
 
+#include "core/virtual_keys.h"
 #include "settings/ini_access.h"
 
 namespace velquist {
@@ -25,9 +26,9 @@ std::string formatValue(ItemKind kind, const int32_t* value) {
         case ItemKind::action:
             return "<do>";
         case ItemKind::functionKey: {
-            std::string text = "F";
-            text += intToText(v);
-            return text;
+            const char* name =
+                v >= 1 && v <= vk::functionKeyCount ? vk::keyName(vk::functionKey(v)) : nullptr;
+            return name ? name : "SPECIAL";
         }
         case ItemKind::unit: {
             static const char* const words[] = {"MPH", "KM/H", "KNOTS", "M/S"};

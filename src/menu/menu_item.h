@@ -22,11 +22,12 @@ enum class ItemKind {
 struct MenuItem {
     const char* label = "";
     ItemKind kind = ItemKind::number;
-    int32_t* value = nullptr;  // the setting shown and changed; null for a placeholder
-    int32_t min = 0;           // smallest value, inclusive
-    int32_t max = 0;           // largest value, inclusive
-    int32_t rate = 1;          // steps per second while left or right is held
-    int32_t help = 0;          // help block shown while select is held; 0 = none
+    int32_t* value = nullptr;   // the setting shown and changed; null for a placeholder
+    const char* key = nullptr;  // the key of its settings file; null for values no file holds
+    int32_t min = 0;            // smallest value, inclusive: the key row's for a key
+    int32_t max = 0;            // largest value, inclusive: the key row's for a key
+    int32_t rate = 1;           // steps per second while left or right is held
+    int32_t help = 0;           // help block shown while select is held; 0 = none
 };
 
 // The value text of an item of this kind; a value the kind has no word for shows SPECIAL.

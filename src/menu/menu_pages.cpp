@@ -6,6 +6,7 @@
 // [SECTION] Page loop
 #include "menu/menu_pages.h"
 
+#include <array>
 #include <string>
 
 #include "analytics/acceleration_test.h"
@@ -20,10 +21,12 @@
 #include "menu/menu_input.h"
 #include "menu/menu_loop.h"
 #include "settings/brand_tables.h"
+#include "settings/data_files.h"
 #include "settings/extended_settings.h"
 #include "settings/general_keys.h"
 #include "settings/general_settings.h"
 #include "settings/ini_access.h"
+#include "settings/profile_keys.h"
 #include "settings/profile_settings.h"
 #include "settings/unread_files.h"
 #include "telemetry/vehicle_sample.h"
@@ -64,7 +67,7 @@ void afterGeneralChange(int32_t item) {
             break;
         case itemReloadExtended:
             readExtendedSettings();
-            showNotification("Reloaded settingsExtended.ini");
+            showNotification((std::string("Reloaded ") + data_files::extended.name).c_str());
             break;
         case itemActiveSetting:
             // Save the profile that was in memory, then load the new one; a profile without
@@ -109,77 +112,98 @@ void featuresSubtitle() {
 
 using K = ItemKind;
 
-const MenuItem generalItems[] = {
-    {"Mod", K::boolean, &schedule.modEnabled, 0, 1, 5, 1},
-    {"Reload Images", K::action, &menu.scratch, 0, 0, 5, 2},
-    {"Reload Extended", K::action, &menu.scratch, 0, 0, 5, 3},
-    {"Active Setting", K::number, &general.actSetting, 1, 3, 5, 4},
-    {"Menu Key", K::functionKey, &general.menuKey, 1, 12, 10, 5},
-    {"Refresh Interval", K::number, &general.refreshInterval, 5, 50, 10, 6},
+// An item over a key of a settings file points at the key's row: the row gives the value
+// it changes and the range it steps in, so that the menu never sets what the file's
+// reading would replace by the default.
+template <class Settings, size_t N>
+consteval MenuItem keyItem(const char* label, ItemKind kind, Settings& values,
+                           const std::array<KeyRow<Settings>, N>& table, int32_t Settings::*field,
+                           int32_t rate, int32_t help) {
+    const KeyRow<Settings>& row = keyRowOf(table, field);
+    return {label, kind, &(values.*row.field), row.key, row.minimum, row.maximum, rate, help};
+}
+consteval MenuItem item(const char* label, ItemKind kind, int32_t GeneralSettings::*field,
+                        int32_t rate, int32_t help) {
+    return keyItem(label, kind, general, generalKeys, field, rate, help);
+}
+consteval MenuItem item(const char* label, ItemKind kind, int32_t ProfileSettings::*field,
+                        int32_t rate, int32_t help) {
+    return keyItem(label, kind, profile, profileKeys, field, rate, help);
+}
+
+// The items over values no file holds (the mod switch, the actions, the acceleration test)
+// carry their own range.
+constexpr MenuItem generalItems[] = {
+    {"Mod", K::boolean, &schedule.modEnabled, nullptr, 0, 1, 5, 1},
+    {"Reload Images", K::action, &menu.scratch, nullptr, 0, 0, 5, 2},
+    {"Reload Extended", K::action, &menu.scratch, nullptr, 0, 0, 5, 3},
+    item("Active Setting", K::number, &GeneralSettings::actSetting, 5, 4),
+    item("Menu Key", K::functionKey, &GeneralSettings::menuKey, 10, 5),
+    item("Refresh Interval", K::number, &GeneralSettings::refreshInterval, 10, 6),
 };
 
-const MenuItem toggleItems[] = {
-    {"Bicycle", K::boolean, &profile.isEnabledInBic, 0, 1, 5, 8},
-    {"Boat/Sub", K::boolean, &profile.isEnabledInBoa, 0, 1, 5, 8},
-    {"Car/Motorcycle", K::boolean, &profile.isEnabledInCar, 0, 1, 5, 8},
-    {"Plane/Heli", K::boolean, &profile.isEnabledInPla, 0, 1, 5, 8},
-    {"Train", K::boolean, &profile.isEnabledInTra, 0, 1, 5, 8},
+constexpr MenuItem toggleItems[] = {
+    item("Bicycle", K::boolean, &ProfileSettings::isEnabledInBic, 5, 8),
+    item("Boat/Sub", K::boolean, &ProfileSettings::isEnabledInBoa, 5, 8),
+    item("Car/Motorcycle", K::boolean, &ProfileSettings::isEnabledInCar, 5, 8),
+    item("Plane/Heli", K::boolean, &ProfileSettings::isEnabledInPla, 5, 8),
+    item("Train", K::boolean, &ProfileSettings::isEnabledInTra, 5, 8),
 };
 
-const MenuItem unitItems[] = {
-    {"Bicycle", K::unit, &profile.bicUnit, 0, 1, 5, 7},
-    {"Boat/Submarine", K::unit, &profile.boaUnit, 0, 2, 5, 7},
-    {"Car/Motorcycle", K::unit, &profile.carUnit, 0, 1, 5, 7},
-    {"Plane/Helicopter", K::unit, &profile.plaUnit, 0, 2, 5, 7},
-    {"Train", K::unit, &profile.traUnit, 0, 1, 5, 7},
+constexpr MenuItem unitItems[] = {
+    item("Bicycle", K::unit, &ProfileSettings::bicUnit, 5, 7),
+    item("Boat/Submarine", K::unit, &ProfileSettings::boaUnit, 5, 7),
+    item("Car/Motorcycle", K::unit, &ProfileSettings::carUnit, 5, 7),
+    item("Plane/Helicopter", K::unit, &ProfileSettings::plaUnit, 5, 7),
+    item("Train", K::unit, &ProfileSettings::traUnit, 5, 7),
 };
 
-const MenuItem featureItems[] = {
-    {"Rpm", K::rpm, &profile.rpm, 0, 2, 5, 9},
-    {"Gear", K::boolean, &profile.gear, 0, 1, 5, 10},
-    {"Engine Damage", K::boolean, &profile.dmg, 0, 1, 5, 11},
-    {"Vertical Speed", K::boolean, &profile.vertical, 0, 1, 5, 12},
-    {"Vehicle Brand", K::boolean, &profile.brand, 0, 1, 5, 13},
-    {"Show Handbrake", K::boolean, &profile.neutral, 0, 1, 5, 14},
-    {"Show in FPV", K::boolean, &profile.fpv, 0, 1, 5, 15},
-    {"Show as Passenger", K::boolean, &profile.passenger, 0, 1, 5, 16},
-    {"Use High Background", K::boolean, &profile.useHighSpeedo, 0, 1, 5, 17},
+constexpr MenuItem featureItems[] = {
+    item("Rpm", K::rpm, &ProfileSettings::rpm, 5, 9),
+    item("Gear", K::boolean, &ProfileSettings::gear, 5, 10),
+    item("Engine Damage", K::boolean, &ProfileSettings::dmg, 5, 11),
+    item("Vertical Speed", K::boolean, &ProfileSettings::vertical, 5, 12),
+    item("Vehicle Brand", K::boolean, &ProfileSettings::brand, 5, 13),
+    item("Show Handbrake", K::boolean, &ProfileSettings::neutral, 5, 14),
+    item("Show in FPV", K::boolean, &ProfileSettings::fpv, 5, 15),
+    item("Show as Passenger", K::boolean, &ProfileSettings::passenger, 5, 16),
+    item("Use High Background", K::boolean, &ProfileSettings::useHighSpeedo, 5, 17),
 };
 
-const MenuItem opticsItems[] = {
-    {"Use Primary Color", K::boolean, &profile.usePrimColor, 0, 1, 5, 19},
-    {"Needle Red", K::number, &profile.needleRed, 0, 255, 30, 20},
-    {"Needle Green", K::number, &profile.needleGreen, 0, 255, 30, 20},
-    {"Needle Blue", K::number, &profile.needleBlue, 0, 255, 30, 20},
-    {"Alpha Front", K::number, &profile.alphaFrontMax, 30, 100, 15, 21},
-    {"Alpha Back", K::number, &profile.alphaBackMax, 0, 100, 15, 21},
-    {"Alpha Brand Logo", K::number, &profile.alphaBrand, 30, 100, 15, 22},
-    {"Damage Intensity", K::number, &profile.dmgIntensity, 50, 200, 25, 23},
-    {"Damage Frequency", K::number, &profile.dmgFrequency, 50, 200, 25, 23},
+constexpr MenuItem opticsItems[] = {
+    item("Use Primary Color", K::boolean, &ProfileSettings::usePrimColor, 5, 19),
+    item("Needle Red", K::number, &ProfileSettings::needleRed, 30, 20),
+    item("Needle Green", K::number, &ProfileSettings::needleGreen, 30, 20),
+    item("Needle Blue", K::number, &ProfileSettings::needleBlue, 30, 20),
+    item("Alpha Front", K::number, &ProfileSettings::alphaFrontMax, 15, 21),
+    item("Alpha Back", K::number, &ProfileSettings::alphaBackMax, 15, 21),
+    item("Alpha Brand Logo", K::number, &ProfileSettings::alphaBrand, 15, 22),
+    item("Damage Intensity", K::number, &ProfileSettings::dmgIntensity, 25, 23),
+    item("Damage Frequency", K::number, &ProfileSettings::dmgFrequency, 25, 23),
 };
 
-const MenuItem speedFactorItems[] = {
-    {"Bicycle", K::number, &profile.bicFactor, 50, 200, 20, 24},
-    {"Boat/Submarine", K::number, &profile.boaFactor, 50, 200, 20, 24},
-    {"Car/Motorcycle", K::number, &profile.carFactor, 50, 200, 20, 24},
-    {"Plane/Helicopter", K::number, &profile.plaFactor, 50, 200, 20, 24},
-    {"Train", K::number, &profile.traFactor, 50, 200, 20, 24},
+constexpr MenuItem speedFactorItems[] = {
+    item("Bicycle", K::number, &ProfileSettings::bicFactor, 20, 24),
+    item("Boat/Submarine", K::number, &ProfileSettings::boaFactor, 20, 24),
+    item("Car/Motorcycle", K::number, &ProfileSettings::carFactor, 20, 24),
+    item("Plane/Helicopter", K::number, &ProfileSettings::plaFactor, 20, 24),
+    item("Train", K::number, &ProfileSettings::traFactor, 20, 24),
 };
 
-const MenuItem placementItems[] = {
-    {"Extra Gauge Is", K::extraGauge, &profile.isExtraGaugeLeft, 0, 1, 5, 25},
-    {"HUD Size", K::number, &profile.hudSize, 20, 200, 12, 26},
-    {"Main Offset X", K::number, &profile.mainOffsetX, 0, 1000, 100, 27},
-    {"Main Offset Y", K::number, &profile.mainOffsetY, 0, 1000, 100, 27},
-    {"RPM LEDs Offset X", K::number, &profile.ledsOffsetX, -1000, 1000, 400, 28},
-    {"RPM LEDs Offset Y", K::number, &profile.ledsOffsetY, -1000, 1000, 400, 28},
+constexpr MenuItem placementItems[] = {
+    item("Extra Gauge Is", K::extraGauge, &ProfileSettings::isExtraGaugeLeft, 5, 25),
+    item("HUD Size", K::number, &ProfileSettings::hudSize, 12, 26),
+    item("Main Offset X", K::number, &ProfileSettings::mainOffsetX, 100, 27),
+    item("Main Offset Y", K::number, &ProfileSettings::mainOffsetY, 100, 27),
+    item("RPM LEDs Offset X", K::number, &ProfileSettings::ledsOffsetX, 400, 28),
+    item("RPM LEDs Offset Y", K::number, &ProfileSettings::ledsOffsetY, 400, 28),
 };
 
-const MenuItem analyticsItems[] = {
-    {"Acceleration Test", K::analyticsMode, &acceleration.testMode, 0, 2, 5, 0},
-    {"Acceleration Start", K::factorTen, &acceleration.startSpeedTens, 0, 50, 5, 0},
-    {"Acceleration Stop", K::factorTen, &acceleration.stopSpeedTens, 0, 50, 5, 0},
-    {"Work in progress...", K::number, nullptr, 0, 0, 1, 0},
+constexpr MenuItem analyticsItems[] = {
+    {"Acceleration Test", K::analyticsMode, &acceleration.testMode, nullptr, 0, 2, 5, 0},
+    {"Acceleration Start", K::factorTen, &acceleration.startSpeedTens, nullptr, 0, 50, 5, 0},
+    {"Acceleration Stop", K::factorTen, &acceleration.stopSpeedTens, nullptr, 0, 50, 5, 0},
+    {"Work in progress...", K::number, nullptr, nullptr, 0, 0, 1, 0},
 };
 
 // [SECTION] Page table
@@ -189,7 +213,7 @@ constexpr int32_t countOf(const MenuItem (&)[N]) {
     return static_cast<int32_t>(N);
 }
 
-const MenuPage pages[menuPageCount] = {
+constexpr MenuPage pages[menuPageCount] = {
     {"General", 250, generalItems, countOf(generalItems), afterGeneralChange, saveGeneral, nullptr},
     {"Toggle HUD", 240, toggleItems, countOf(toggleItems), nullptr, saveActiveProfile, nullptr},
     {"Units", 240, unitItems, countOf(unitItems), nullptr, saveActiveProfile, nullptr},

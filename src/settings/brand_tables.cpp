@@ -1,6 +1,7 @@
 #include "settings/brand_tables.h"
 
 #include "core/process_texts.h"
+#include "settings/data_files.h"
 #include "settings/ini_access.h"
 
 namespace velquist {
@@ -8,10 +9,10 @@ namespace velquist {
 namespace {
 
 std::string brandsFile() {
-    return dataFilePath("settingsBrands.ini");
+    return dataFilePath(data_files::brands.name);
 }
 std::string maxRpmFile() {
-    return dataFilePath("settingsMaxRpm.ini");
+    return dataFilePath(data_files::maxRpm.name);
 }
 
 }  // namespace

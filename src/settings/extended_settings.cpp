@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "settings/data_files.h"
 #include "settings/ini_access.h"
 
 namespace velquist {
@@ -53,7 +54,7 @@ std::vector<ExtendedKey> extendedKeys() {
 }
 
 void readExtendedSettings() {
-    const std::string path = dataFilePath("settingsExtended.ini");
+    const std::string path = dataFilePath(data_files::extended.name);
     const std::vector<ExtendedKey> keys = extendedKeys();
     size_t next = 0;
     auto read = [&]() {

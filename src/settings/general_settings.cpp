@@ -21,8 +21,7 @@ std::string generalFile() {
 bool readInto(GeneralSettings& into, const std::string& file) {
     ReadWatch watch(file);
     for (const GeneralKey& k : generalKeys) {
-        into.*k.field =
-            readIniInt(file, generalSection, k.key, k.defaultValue, k.minimum, k.maximum);
+        into.*k.field = readIniInt(file, k.section, k.key, k.defaultValue, k.minimum, k.maximum);
         watch.afterRead();
     }
     return watch.sawTheFile();
@@ -52,7 +51,7 @@ SaveResult writeGeneralSettings() {
     std::array<SavedKey, generalKeys.size()> keys;
     for (size_t i = 0; i < keys.size(); ++i) {
         const GeneralKey& k = generalKeys[i];
-        keys[i] = {generalSection, k.key, storedText(general.*k.field, k.comment)};
+        keys[i] = {k.section, k.key, storedText(general.*k.field, k.comment)};
     }
     return saveWholeFile(generalFile(), keys.data(), keys.size()) ? SaveResult::saved
                                                                   : SaveResult::failed;

@@ -5,14 +5,14 @@
 #include "core/plugin_module.h"
 #include "core/process_texts.h"
 #include "host/platform.h"
+#include "settings/data_files.h"
 
 namespace velquist {
 
 namespace {
 
-constexpr size_t modulePathSize = 260;                // characters, the system's path limit
-constexpr size_t textBufferSize = 64;                 // characters, terminating zero included
-constexpr const char* dataFolderName = "Velquist\\";  // beside the plug-in's file
+constexpr size_t modulePathSize = 260;  // characters, the system's path limit
+constexpr size_t textBufferSize = 64;   // characters, terminating zero included
 
 }  // namespace
 
@@ -32,7 +32,7 @@ std::string pluginFolderLookup() {
 std::string dataFilePath(const std::string& relative) {
     const std::string folder = pluginFolderLookup();
     if (folder.empty()) return folder;
-    return folder + dataFolderName + relative;
+    return folder + dataFolderName + '\\' + relative;
 }
 
 std::string intToText(int32_t value) {

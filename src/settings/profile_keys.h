@@ -6,19 +6,12 @@
 #include <array>
 #include <cstdint>
 
+#include "settings/key_row.h"
 #include "settings/profile_settings.h"
 
 namespace velquist {
 
-struct ProfileKey {
-    const char* section;
-    const char* key;
-    int32_t ProfileSettings::*field;  // the in-memory value of the key
-    int32_t defaultValue;             // taken when the key is missing or out of range
-    int32_t minimum;                  // inclusive
-    int32_t maximum;                  // inclusive
-    const char* comment;  // written straight behind the value; the "(n)" in it is only text
-};
+using ProfileKey = KeyRow<ProfileSettings>;
 
 constexpr int profileKeyCount = 39;
 
@@ -110,6 +103,7 @@ inline constexpr std::array<ProfileKey, profileKeyCount> profileKeys = {{
     {"PLACEMENT", "isExtraGaugeLeft", &ProfileSettings::isExtraGaugeLeft, 1, 0, 1,
      ";\tLeft side (1), Above (0) <0-1>"},
 }};
+static_assert(defaultsAgree(profileKeys), "profile key table and ProfileSettings disagree");
 
 // The row of a field's key (the first row for a field the table does not hold).
 constexpr const ProfileKey& profileKeyOf(int32_t ProfileSettings::*field) {

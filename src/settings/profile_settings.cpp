@@ -6,6 +6,7 @@
 
 #include "hud/display_settings.h"
 #include "hud/hud_layout.h"
+#include "settings/data_files.h"
 #include "settings/general_settings.h"
 #include "settings/ini_access.h"
 #include "settings/profile_keys.h"
@@ -17,22 +18,8 @@ ProfileSettings profile;
 
 namespace {
 
-// A fresh ProfileSettings and the key table must agree on every default, or a reset value
-// and a value read from an empty file would differ.
-constexpr bool tableDefaultsMatchFields() {
-    constexpr ProfileSettings fresh{};
-    for (const ProfileKey& row : profileKeys)
-        if (fresh.*row.field != row.defaultValue) return false;
-    return true;
-}
-static_assert(tableDefaultsMatchFields(), "profile key table and ProfileSettings disagree");
-
-constexpr bool tableDefaultsInRange() {
-    for (const ProfileKey& row : profileKeys)
-        if (row.defaultValue < row.minimum || row.defaultValue > row.maximum) return false;
-    return true;
-}
-static_assert(tableDefaultsInRange(), "a profile key's default lies outside its range");
+static_assert(data_files::profiles.size() == lastProfile - firstProfile + 1,
+              "every profile number needs its file in the data file table");
 
 std::string profilePath(int32_t n) {
     return dataFilePath(profileFileName(n));
@@ -64,8 +51,9 @@ void noteRead(int32_t n, bool sawTheFile) {
 
 }  // namespace
 
-std::string profileFileName(int32_t n) {
-    return "settings" + intToText(n) + ".ini";
+const char* profileFileName(int32_t n) {
+    const int32_t index = n >= firstProfile && n <= lastProfile ? n - firstProfile : 0;
+    return data_files::profiles[static_cast<size_t>(index)].name;
 }
 
 void readProfile() {

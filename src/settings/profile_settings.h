@@ -86,8 +86,9 @@ extern ProfileSettings profile;
 constexpr int32_t firstProfile = 1;
 constexpr int32_t lastProfile = 3;
 
-// The file name of profile n in the data folder: "settings1.ini" for 1.
-std::string profileFileName(int32_t n);
+// The file name of profile n in the data folder, from the data file table: "settings1.ini"
+// for 1 (the first profile's for a number outside firstProfile..lastProfile).
+const char* profileFileName(int32_t n);
 
 // Reads the profile numbered general.actSetting into profile (every key missing from the
 // file, or out of its range, takes its default), then derives the display values and the

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "host/platform.h"
 #include "host/portable/file_system.h"
@@ -36,13 +37,11 @@ LoadedProfile loadProfile(const char* path) {
     LoadedProfile loaded;
     std::string bytes;
     loaded.state = portable::fileSystem.read(portable::toHostPath(path), bytes);
-    // kernel32 parses nothing of a file of zero bytes: not even the nameless head section
-    // that any other file starts with.
-    if (loaded.state == FileRead::ok && !bytes.empty()) {
-        portable::DecodedFile file = portable::decodeFile(bytes);
-        loaded.doc = portable::parseProfile(file.text);
+    if (loaded.state == FileRead::ok) {
+        portable::ProfileFile file = portable::parseProfileFile(bytes);
+        loaded.doc = std::move(file.doc);
         loaded.encoding = file.encoding;
-        loaded.textLength = file.text.size();
+        loaded.textLength = file.textLength;
     }
     return loaded;
 }

@@ -28,6 +28,15 @@ std::u16string_view trim(std::u16string_view s) {
     return trimRight(trimLeft(s));
 }
 
+// The first section or key of a list whose name equals the trimmed query, or null.
+template <class List>
+auto firstNamed(List& list, std::u16string_view name) -> decltype(&list.front()) {
+    name = trim(name);
+    for (auto& item : list)
+        if (sameName(item.name, name)) return &item;
+    return nullptr;
+}
+
 // Names and values are kept as zero-terminated texts: a zero character ends them.
 std::u16string upToZero(std::u16string_view s) {
     return std::u16string(s.substr(0, s.find(u'\0')));
@@ -51,13 +60,18 @@ ProfileDocument parseProfile(std::u16string_view text) {
     ProfileSection* section = &doc.sections.front();
     bool afterEmptyName = false;  // the section's last stored key has an empty name
     size_t pos = 0;
+    int lineNumber = 1;  // of the line at pos
     while (pos < text.size()) {
         // A line ends at a run of CR and LF characters in any mix.
         const size_t end = text.find_first_of(u"\r\n", pos);
         std::u16string_view line =
             text.substr(pos, end == std::u16string_view::npos ? end : end - pos);
-        pos = text.find_first_not_of(u"\r\n", end == std::u16string_view::npos ? text.size() : end);
-        if (pos == std::u16string_view::npos) pos = text.size();
+        const int number = lineNumber;
+        pos = end == std::u16string_view::npos ? text.size() : end;
+        while (pos < text.size() && (text[pos] == u'\r' || text[pos] == u'\n')) {
+            pos += text.compare(pos, 2, u"\r\n") == 0 ? 2 : 1;
+            ++lineNumber;
+        }
 
         line = trim(line);
         if (line.empty()) continue;
@@ -66,7 +80,7 @@ ProfileDocument parseProfile(std::u16string_view text) {
             const size_t close = line.rfind(u']');
             if (close != std::u16string_view::npos) {
                 // Anything after the last "]" is ignored.
-                doc.sections.push_back({upToZero(trim(line.substr(1, close - 1))), {}});
+                doc.sections.push_back({upToZero(trim(line.substr(1, close - 1))), number, {}});
                 section = &doc.sections.back();
                 afterEmptyName = false;
                 continue;
@@ -75,6 +89,7 @@ ProfileDocument parseProfile(std::u16string_view text) {
         }
 
         ProfileKey key;
+        key.line = number;
         std::u16string_view name = line;
         const size_t eq = line.find(u'=');
         if (eq != std::u16string_view::npos) {
@@ -91,6 +106,16 @@ ProfileDocument parseProfile(std::u16string_view text) {
     return doc;
 }
 
+ProfileFile parseProfileFile(std::string_view bytes) {
+    ProfileFile file;
+    if (bytes.empty()) return file;
+    DecodedFile decoded = decodeFile(bytes);
+    file.doc = parseProfile(decoded.text);
+    file.encoding = decoded.encoding;
+    file.textLength = decoded.text.size();
+    return file;
+}
+
 std::u16string renderProfile(const ProfileDocument& doc) {
     std::u16string out;
     for (const ProfileSection& section : doc.sections) {
@@ -105,18 +130,20 @@ std::u16string renderProfile(const ProfileDocument& doc) {
     return out;
 }
 
+const ProfileSection* findSection(const ProfileDocument& doc, std::u16string_view section) {
+    return firstNamed(doc.sections, section);
+}
+
 ProfileSection* findSection(ProfileDocument& doc, std::u16string_view section) {
-    section = trim(section);
-    for (ProfileSection& s : doc.sections)
-        if (sameName(s.name, section)) return &s;
-    return nullptr;
+    return firstNamed(doc.sections, section);
+}
+
+const ProfileKey* findKey(const ProfileSection& section, std::u16string_view key) {
+    return firstNamed(section.keys, key);
 }
 
 ProfileKey* findKey(ProfileSection& section, std::u16string_view key) {
-    key = trim(key);
-    for (ProfileKey& k : section.keys)
-        if (sameName(k.name, key)) return &k;
-    return nullptr;
+    return firstNamed(section.keys, key);
 }
 
 bool setProfileValue(ProfileDocument& doc, std::u16string_view section, std::u16string_view key,
@@ -125,12 +152,12 @@ bool setProfileValue(ProfileDocument& doc, std::u16string_view section, std::u16
     ProfileSection* s = findSection(doc, section);
     if (!s) {
         // A new section and key keep the names as given, less their leading blanks.
-        doc.sections.push_back({std::u16string(trimLeft(section)), {}});
+        doc.sections.push_back({std::u16string(trimLeft(section)), 0, {}});
         s = &doc.sections.back();
     }
     ProfileKey* k = findKey(*s, key);
     if (!k) {
-        s->keys.push_back({std::u16string(trimLeft(key)), {}, false});
+        s->keys.push_back({std::u16string(trimLeft(key)), {}, false, 0});
         k = &s->keys.back();
     }
     if (k->hasValue && k->value == value) return false;

@@ -71,7 +71,8 @@ int32_t decodeUtf8(uint8_t lead, std::string_view in, size_t& i) {
     return static_cast<int32_t>(cp);
 }
 
-// UTF-8 to UTF-16; a malformed sequence becomes one replacement character.
+}  // namespace
+
 std::u16string fromUtf8(std::string_view in) {
     std::u16string out;
     size_t i = 0;
@@ -118,6 +119,8 @@ std::string toUtf8(std::u16string_view in) {
     }
     return out;
 }
+
+namespace {
 
 // A lone byte at the end counts as the character of that number, whatever the byte order.
 std::u16string fromUtf16(std::string_view in, bool bigEndian) {

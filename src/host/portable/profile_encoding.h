@@ -27,4 +27,9 @@ std::string encodeFile(std::u16string_view text, FileEncoding encoding);
 std::u16string fromAnsi(std::string_view text);
 std::string toAnsi(std::u16string_view text);
 
+// UTF-8 text to UTF-16 and back. A malformed UTF-8 sequence, and a lone surrogate the other
+// way, become one replacement character (U+FFFD).
+std::u16string fromUtf8(std::string_view text);
+std::string toUtf8(std::u16string_view text);
+
 }  // namespace velquist::platform::portable
