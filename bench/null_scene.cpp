@@ -22,6 +22,10 @@ constexpr int carSlot = 3;
 constexpr int planeSlot = 4;
 constexpr int32_t featuresPage = 3;  // in the root menu's order
 
+answers::AnswerTable& table() {
+    return null_host::host.answers;
+}
+
 testing_host::CraftedPool& pool() {
     static testing_host::CraftedPool p;
     return p;
@@ -30,17 +34,17 @@ testing_host::CraftedPool& pool() {
 // What every scene shares: a player in control, in a vehicle, at 3 pm on a 16:9 screen.
 void answerScene() {
     null_host::clearAnswers();
-    null_host::answerInt(natives::playerId, 7);
-    null_host::answerInt(natives::playerPedId, ped);
-    null_host::answerInt(natives::doesEntityExist, 1);
-    null_host::answerInt(natives::isPlayerControlOn, 1);
-    null_host::answerInt(natives::isPedInAnyVehicle, 1);
-    null_host::answerInt(natives::isControlEnabled, 1);
-    null_host::answerInt(natives::clockHours, 15);
-    null_host::answerFloat(natives::aspectRatio, 16.0f / 9.0f);
-    null_host::answerOuts(natives::activeScreenResolution, 0, 1920, 1080);
-    null_host::answerInt(natives::pedInVehicleSeat, ped);
-    null_host::answerInt(natives::isEngineRunning, 1);
+    table().answerInt(natives::playerId, 7);
+    table().answerInt(natives::playerPedId, ped);
+    table().answerInt(natives::doesEntityExist, 1);
+    table().answerInt(natives::isPlayerControlOn, 1);
+    table().answerInt(natives::isPedInAnyVehicle, 1);
+    table().answerInt(natives::isControlEnabled, 1);
+    table().answerInt(natives::clockHours, 15);
+    table().answerFloat(natives::aspectRatio, 16.0f / 9.0f);
+    table().answerOuts(natives::activeScreenResolution, 0, 1920, 1080);
+    table().answerInt(natives::pedInVehicleSeat, ped);
+    table().answerInt(natives::isEngineRunning, 1);
 }
 
 // A vehicle the player drives: what its natives answer and what its object holds.
@@ -63,14 +67,13 @@ void enter(const SceneVehicle& v) {
     pool().put(v.slot, at.gear, v.gear);
     pool().put(v.slot, at.rpm, v.rpm);
     pool().put(v.slot, at.throttle, v.throttle);
-    null_host::answerInt(natives::vehiclePedIsUsing, handle);
-    null_host::answerInt(natives::entityModel, static_cast<int32_t>(v.model));
-    null_host::answerText(natives::displayNameOfModel, v.label);
-    null_host::answerInt(natives::vehicleClass, v.gameClass);
-    null_host::answerFloat(natives::engineHealth, v.health);
-    null_host::answerFloat(natives::entitySpeed, v.speed);
-    null_host::answerVector(natives::entitySpeedVector, v.velocity[0], v.velocity[1],
-                            v.velocity[2]);
+    table().answerInt(natives::vehiclePedIsUsing, handle);
+    table().answerInt(natives::entityModel, static_cast<int32_t>(v.model));
+    table().answerText(natives::displayNameOfModel, v.label);
+    table().answerInt(natives::vehicleClass, v.gameClass);
+    table().answerFloat(natives::engineHealth, v.health);
+    table().answerFloat(natives::entitySpeed, v.speed);
+    table().answerVector(natives::entitySpeedVector, v.velocity[0], v.velocity[1], v.velocity[2]);
 }
 
 }  // namespace
@@ -87,9 +90,9 @@ void startNullPlugin(const std::filesystem::path& game) {
 
 void enterBusyCar() {
     enter({carSlot, 0x3C0FA4D1, "BLISTA", 0, 420.0f, 30.0f, {0.0f, 30.0f, 0.0f}, 3, 0.7f, 1.0f});
-    null_host::answerOuts(natives::customPrimaryColour, 1, 200, 30, 20);
-    null_host::answerInt(natives::decoratorExists, 1);
-    null_host::answerFloat(natives::decoratorFloat, 0.6f);
+    table().answerOuts(natives::customPrimaryColour, 1, 200, 30, 20);
+    table().answerInt(natives::decoratorExists, 1);
+    table().answerFloat(natives::decoratorFloat, 0.6f);
 }
 
 void enterPlane() {

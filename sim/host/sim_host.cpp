@@ -2,7 +2,6 @@
 
 #include <cstring>
 #include <map>
-#include <unordered_map>
 
 #include "host/plugin_code.h"
 #include "sim_files.h"
@@ -14,40 +13,21 @@ Host host;
 
 namespace {
 
-std::unordered_map<uint64_t, NativeHandler>& nativeTable() {
-    static std::unordered_map<uint64_t, NativeHandler> table;
+answers::AnswerTable& nativeTable() {
+    static answers::AnswerTable table;
     return table;
 }
 
 }  // namespace
 
-void registerNative(uint64_t hash, NativeHandler handler) { nativeTable()[hash] = handler; }
+void registerNative(uint64_t hash, NativeHandler handler) {
+    nativeTable().answerWith(hash, handler);
+}
 
 TextureEntry::TextureEntry(const std::string& path, const std::string& tracePath, bool missing)
     : missing(missing) {
     static std::map<std::string, std::string> known;
     paths_ = &*known.try_emplace(path, tracePath).first;
-}
-
-float NativeCall::f32(size_t n) const {
-    const uint32_t bits = static_cast<uint32_t>(raw(n));
-    float v;
-    std::memcpy(&v, &bits, sizeof v);
-    return v;
-}
-
-void NativeCall::returnFloat(float v) {
-    uint32_t bits;
-    std::memcpy(&bits, &v, sizeof bits);
-    host.nativeResult[0] = bits;
-}
-
-void NativeCall::returnVector(float x, float y, float z) {
-    auto* bytes = reinterpret_cast<unsigned char*>(host.nativeResult);
-    std::memset(bytes, 0, sizeof host.nativeResult);
-    std::memcpy(bytes + 0, &x, sizeof x);
-    std::memcpy(bytes + 8, &y, sizeof y);
-    std::memcpy(bytes + 16, &z, sizeof z);
 }
 
 int addTexture(const TextureEntry& entry) {
@@ -256,12 +236,8 @@ uint64_t* nativeCall() {
         args += "]";
         event("native").field("hash", hash).raw("args", args);
     }
-    auto& table = sim::nativeTable();
-    auto it = table.find(host.nativeHash);
-    if (it != table.end()) {
-        sim::NativeCall call;
-        it->second(call);
-    }
+    sim::nativeTable().answer(host.nativeHash, host.nativeArgs.data(), host.nativeArgs.size(),
+                              host.nativeResult);
     return host.nativeResult;
 }
 

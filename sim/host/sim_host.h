@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "answers/answer_table.h"
 #include "host/coroutine.h"
 #include "host/script_hook.h"
 #include "trace/trace.h"
@@ -134,31 +135,10 @@ void sendKey(uint32_t vk, bool down);
 // Host path of a path in the plug-in's form (backslashes on Windows stay as they are).
 std::string hostPath(const std::string& pluginPath);
 
-// The native call being answered.
-class NativeCall {
-public:
-    uint64_t hash() const { return host.nativeHash; }
-    size_t count() const { return host.nativeArgs.size(); }
-    int32_t i32(size_t n) const { return static_cast<int32_t>(static_cast<uint32_t>(raw(n))); }
-    bool b(size_t n) const { return static_cast<uint32_t>(raw(n)) != 0; }
-    float f32(size_t n) const;
-    const char* text(size_t n) const {
-        return reinterpret_cast<const char*>(static_cast<uintptr_t>(raw(n)));
-    }
-    template <class T>
-    T* out(size_t n) const {
-        return reinterpret_cast<T*>(static_cast<uintptr_t>(raw(n)));
-    }
-    uint64_t raw(size_t n) const { return n < count() ? host.nativeArgs[n] : 0; }
+// The native call being answered (answers/answer_table.h).
+using answers::NativeCall;
 
-    void returnInt(int32_t v) { host.nativeResult[0] = static_cast<uint32_t>(v); }
-    void returnBool(bool v) { host.nativeResult[0] = v ? 1 : 0; }
-    void returnFloat(float v);
-    void returnText(const char* text) { host.nativeResult[0] = reinterpret_cast<uintptr_t>(text); }
-    void returnVector(float x, float y, float z);
-};
-
-using NativeHandler = void (*)(NativeCall& call);
+using NativeHandler = answers::Handler;
 
 // Registers the handler that answers a native; later registrations replace earlier ones.
 void registerNative(uint64_t hash, NativeHandler handler);

@@ -9,120 +9,124 @@ namespace testing_host {
 namespace {
 
 namespace natives = velquist::natives;
+using answers::NativeCall;
 
-int32_t i32(const NativeRecord& call, size_t n) {
-    return n < call.args.size() ? static_cast<int32_t>(static_cast<uint32_t>(call.args[n])) : 0;
-}
-
-const char* text(const NativeRecord& call, size_t n) {
-    return n < call.args.size() ? reinterpret_cast<const char*>(call.args[n]) : nullptr;
-}
-
-void returnInt(uint64_t* result, int32_t v) {
-    result[0] = static_cast<uint32_t>(v);
-}
-void returnFloat(uint64_t* result, float v) {
-    std::memcpy(result, &v, sizeof v);
+FakeGame& game(const NativeCall& c) {
+    return *static_cast<FakeGame*>(c.context());
 }
 
 }  // namespace
 
+void FakeGame::answer(uint64_t hash, answers::Handler handler) {
+    host.answers.answerWith(hash, handler, this);
+}
+
+FakeVehicle* FakeGame::vehicleArg(const NativeCall& c) {
+    auto it = game(c).vehicles_.find(c.i32(0));
+    return it == game(c).vehicles_.end() ? nullptr : &it->second;
+}
+
+void FakeGame::answerPlayer() {
+    answer(natives::playerId, [](NativeCall& c) { c.returnInt(game(c).playerIndex); });
+    answer(natives::playerPedId, [](NativeCall& c) { c.returnInt(game(c).ped); });
+    answer(natives::vehiclePedIsUsing,
+           [](NativeCall& c) { c.returnInt(c.i32(0) == game(c).ped ? game(c).inUse : 0); });
+    answer(natives::doesEntityExist, [](NativeCall& c) {
+        const FakeGame& g = game(c);
+        c.returnBool(c.i32(0) == g.ped ? g.pedExists : g.vehicles_.count(c.i32(0)) != 0);
+    });
+    answer(natives::isPlayerControlOn,
+           [](NativeCall& c) { c.returnBool(c.i32(0) == game(c).playerIndex && game(c).control); });
+    answer(natives::isEntityDead,
+           [](NativeCall& c) { c.returnBool(c.i32(0) == game(c).ped && game(c).dead); });
+    answer(natives::isPlayerBeingArrested, [](NativeCall& c) {
+        c.returnBool(c.i32(0) == game(c).playerIndex && game(c).arrested);
+    });
+    answer(natives::isPedRunningPhoneTask,
+           [](NativeCall& c) { c.returnBool(c.i32(0) == game(c).ped && game(c).phone); });
+    answer(natives::isPedInAnyVehicle,
+           [](NativeCall& c) { c.returnBool(c.i32(0) == game(c).ped && game(c).inUse != 0); });
+}
+
+void FakeGame::answerScene() {
+    answer(natives::isControlPressed, [](NativeCall& c) {
+        const FakeGame& g = game(c);
+        const int32_t control = c.i32(1);
+        c.returnBool(c.i32(0) == 2 && ((control == 76 && g.handbrake) || g.pressed.count(control)));
+    });
+    answer(natives::isControlEnabled, [](NativeCall& c) {
+        c.returnBool(c.i32(0) != 2 || game(c).disabled.count(c.i32(1)) == 0);
+    });
+    answer(natives::vehicleCamViewMode, [](NativeCall& c) { c.returnInt(game(c).viewMode); });
+    answer(natives::isHudComponentActive,
+           [](NativeCall& c) { c.returnBool(game(c).hudShown.count(c.i32(0)) != 0); });
+    answer(natives::clockHours, [](NativeCall& c) { c.returnInt(game(c).hours); });
+    answer(natives::clockMinutes, [](NativeCall& c) { c.returnInt(game(c).minutes); });
+    answer(natives::aspectRatio, [](NativeCall& c) { c.returnFloat(game(c).aspectRatio); });
+}
+
+void FakeGame::answerVehicles() {
+    answer(natives::entityModel, [](NativeCall& c) {
+        if (FakeVehicle* v = vehicleArg(c)) c.returnInt(static_cast<int32_t>(v->model));
+    });
+    answer(natives::displayNameOfModel, [](NativeCall& c) {
+        for (auto& [handle, v] : game(c).vehicles_)
+            if (v.model == static_cast<uint32_t>(c.i32(0))) c.returnText(v.label);
+    });
+    answer(natives::vehicleClass, [](NativeCall& c) {
+        if (FakeVehicle* v = vehicleArg(c)) c.returnInt(v->vehicleClass);
+    });
+    answer(natives::entitySpeed, [](NativeCall& c) {
+        if (FakeVehicle* v = vehicleArg(c)) c.returnFloat(v->speed);
+    });
+    answer(natives::entitySpeedVector, [](NativeCall& c) {
+        if (FakeVehicle* v = vehicleArg(c))
+            c.returnVector(v->velocity[0], v->velocity[1], v->velocity[2]);
+    });
+    answer(natives::isEngineRunning, [](NativeCall& c) {
+        if (FakeVehicle* v = vehicleArg(c)) c.returnBool(v->engine);
+    });
+    answer(natives::engineHealth, [](NativeCall& c) {
+        if (FakeVehicle* v = vehicleArg(c)) c.returnFloat(v->health);
+    });
+    answer(natives::pedInVehicleSeat, [](NativeCall& c) {
+        FakeVehicle* v = vehicleArg(c);
+        if (v && c.i32(1) == -1) c.returnInt(v->driver);
+    });
+    answer(natives::customPrimaryColour, [](NativeCall& c) {
+        if (FakeVehicle* v = vehicleArg(c))
+            for (size_t k = 0; k < 3; ++k)
+                if (int32_t* out = c.out<int32_t>(k + 1)) *out = v->colour[k];
+    });
+}
+
+void FakeGame::answerDecorators() {
+    answer(natives::decoratorExists, [](NativeCall& c) {
+        FakeVehicle* v = vehicleArg(c);
+        if (!v) return;
+        const std::string name = c.text(1);
+        c.returnBool(v->floatDecorators.count(name) + v->intDecorators.count(name) != 0);
+    });
+    answer(natives::decoratorFloat, [](NativeCall& c) {
+        FakeVehicle* v = vehicleArg(c);
+        if (!v) return;
+        auto it = v->floatDecorators.find(c.text(1));
+        if (it != v->floatDecorators.end()) c.returnFloat(it->second);
+    });
+    answer(natives::decoratorInt, [](NativeCall& c) {
+        FakeVehicle* v = vehicleArg(c);
+        if (!v) return;
+        auto it = v->intDecorators.find(c.text(1));
+        if (it != v->intDecorators.end()) c.returnInt(it->second);
+    });
+}
+
 FakeGame::FakeGame() {
     pool_.install();
-    auto& a = host.answers;
-    a[natives::playerId] = [this](const NativeRecord&, uint64_t* r) { returnInt(r, playerIndex); };
-    a[natives::playerPedId] = [this](const NativeRecord&, uint64_t* r) { returnInt(r, ped); };
-    a[natives::vehiclePedIsUsing] = [this](const NativeRecord& c, uint64_t* r) {
-        returnInt(r, i32(c, 0) == ped ? inUse : 0);
-    };
-    a[natives::isControlPressed] = [this](const NativeRecord& c, uint64_t* r) {
-        const int32_t control = i32(c, 1);
-        returnInt(r, i32(c, 0) == 2 && ((control == 76 && handbrake) || pressed.count(control)));
-    };
-    a[natives::isControlEnabled] = [this](const NativeRecord& c, uint64_t* r) {
-        returnInt(r, i32(c, 0) != 2 || disabled.count(i32(c, 1)) == 0);
-    };
-    a[natives::doesEntityExist] = [this](const NativeRecord& c, uint64_t* r) {
-        returnInt(r, i32(c, 0) == ped ? pedExists : vehicles_.count(i32(c, 0)) != 0);
-    };
-    a[natives::isPlayerControlOn] = [this](const NativeRecord& c, uint64_t* r) {
-        returnInt(r, i32(c, 0) == playerIndex && control);
-    };
-    a[natives::isEntityDead] = [this](const NativeRecord& c, uint64_t* r) {
-        returnInt(r, i32(c, 0) == ped && dead);
-    };
-    a[natives::isPlayerBeingArrested] = [this](const NativeRecord& c, uint64_t* r) {
-        returnInt(r, i32(c, 0) == playerIndex && arrested);
-    };
-    a[natives::isPedRunningPhoneTask] = [this](const NativeRecord& c, uint64_t* r) {
-        returnInt(r, i32(c, 0) == ped && phone);
-    };
-    a[natives::isPedInAnyVehicle] = [this](const NativeRecord& c, uint64_t* r) {
-        returnInt(r, i32(c, 0) == ped && inUse != 0);
-    };
-    a[natives::vehicleCamViewMode] = [this](const NativeRecord&, uint64_t* r) {
-        returnInt(r, viewMode);
-    };
-    a[natives::isHudComponentActive] = [this](const NativeRecord& c, uint64_t* r) {
-        returnInt(r, hudShown.count(i32(c, 0)) != 0);
-    };
-    a[natives::clockHours] = [this](const NativeRecord&, uint64_t* r) { returnInt(r, hours); };
-    a[natives::clockMinutes] = [this](const NativeRecord&, uint64_t* r) { returnInt(r, minutes); };
-    a[natives::aspectRatio] = [this](const NativeRecord&, uint64_t* r) {
-        returnFloat(r, aspectRatio);
-    };
-    auto vehicleAnswer = [this](auto answer) {
-        return [this, answer](const NativeRecord& c, uint64_t* r) {
-            auto it = vehicles_.find(i32(c, 0));
-            if (it != vehicles_.end()) answer(it->second, c, r);
-        };
-    };
-    a[natives::entityModel] =
-        vehicleAnswer([](FakeVehicle& v, const NativeRecord&, uint64_t* r) { r[0] = v.model; });
-    a[natives::displayNameOfModel] = [this](const NativeRecord& c, uint64_t* r) {
-        for (auto& [handle, v] : vehicles_)
-            if (v.model == static_cast<uint32_t>(i32(c, 0)))
-                r[0] = reinterpret_cast<uintptr_t>(v.label);
-    };
-    a[natives::vehicleClass] = vehicleAnswer(
-        [](FakeVehicle& v, const NativeRecord&, uint64_t* r) { returnInt(r, v.vehicleClass); });
-    a[natives::entitySpeed] = vehicleAnswer(
-        [](FakeVehicle& v, const NativeRecord&, uint64_t* r) { returnFloat(r, v.speed); });
-    a[natives::entitySpeedVector] =
-        vehicleAnswer([](FakeVehicle& v, const NativeRecord&, uint64_t* r) {
-            auto* bytes = reinterpret_cast<uint8_t*>(r);
-            for (size_t k = 0; k < 3; ++k)
-                std::memcpy(bytes + 8 * k, &v.velocity[k], sizeof(float));
-        });
-    a[natives::isEngineRunning] = vehicleAnswer(
-        [](FakeVehicle& v, const NativeRecord&, uint64_t* r) { returnInt(r, v.engine); });
-    a[natives::engineHealth] = vehicleAnswer(
-        [](FakeVehicle& v, const NativeRecord&, uint64_t* r) { returnFloat(r, v.health); });
-    a[natives::pedInVehicleSeat] =
-        vehicleAnswer([](FakeVehicle& v, const NativeRecord& c, uint64_t* r) {
-            if (i32(c, 1) == -1) returnInt(r, v.driver);
-        });
-    a[natives::customPrimaryColour] = vehicleAnswer([](FakeVehicle& v, const NativeRecord& c,
-                                                       uint64_t*) {
-        for (size_t k = 0; k < 3; ++k)
-            if (auto* out = reinterpret_cast<int32_t*>(k + 1 < c.args.size() ? c.args[k + 1] : 0))
-                *out = v.colour[k];
-    });
-    a[natives::decoratorExists] =
-        vehicleAnswer([](FakeVehicle& v, const NativeRecord& c, uint64_t* r) {
-            const std::string name = text(c, 1);
-            returnInt(r, v.floatDecorators.count(name) + v.intDecorators.count(name) != 0);
-        });
-    a[natives::decoratorFloat] =
-        vehicleAnswer([](FakeVehicle& v, const NativeRecord& c, uint64_t* r) {
-            auto it = v.floatDecorators.find(text(c, 1));
-            if (it != v.floatDecorators.end()) returnFloat(r, it->second);
-        });
-    a[natives::decoratorInt] =
-        vehicleAnswer([](FakeVehicle& v, const NativeRecord& c, uint64_t* r) {
-            auto it = v.intDecorators.find(text(c, 1));
-            if (it != v.intDecorators.end()) returnInt(r, it->second);
-        });
+    answerPlayer();
+    answerScene();
+    answerVehicles();
+    answerDecorators();
 }
 
 int32_t FakeGame::add(const FakeVehicle& v) {

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "answers/answer_table.h"
 #include "support/crafted_pool.h"
 
 namespace testing_host {
@@ -21,7 +22,7 @@ struct FakeVehicle {
     float velocity[3] = {};  // m/s
     bool engine = true;
     float health = 1000.0f;
-    int32_t driver = 0;  // ped in the driver seat
+    int32_t driver = 0;      // ped in the driver seat
     int32_t colour[3] = {};  // custom primary colour, 0..255
     std::map<std::string, float> floatDecorators;
     std::map<std::string, int32_t> intDecorators;
@@ -29,9 +30,11 @@ struct FakeVehicle {
 
 class FakeGame {
   public:
-    // Answers the natives through the test host and installs the pool; call after
-    // testing_host::reset().
+    // Answers the natives through the test host's answer table and installs the pool; call
+    // after testing_host::reset(). The answers read this object, which must outlive them.
     FakeGame();
+    FakeGame(const FakeGame&) = delete;
+    FakeGame& operator=(const FakeGame&) = delete;
 
     int32_t playerIndex = 7;
     int32_t ped = 0x0101;
@@ -45,12 +48,12 @@ class FakeGame {
     bool dead = false;
     bool arrested = false;
     bool phone = false;
-    int32_t viewMode = 0;               // 4 is first person
-    std::set<int32_t> hudShown;         // game HUD components shown
-    std::set<int32_t> pressed;          // controls of pad 2 pressed (besides the handbrake)
-    std::set<int32_t> disabled;         // controls of group 2 disabled
-    int32_t hours = 12, minutes = 0;    // in-game clock
-    float aspectRatio = 16.0f / 9.0f;   // what the aspect-ratio native answers
+    int32_t viewMode = 0;              // 4 is first person
+    std::set<int32_t> hudShown;        // game HUD components shown
+    std::set<int32_t> pressed;         // controls of pad 2 pressed (besides the handbrake)
+    std::set<int32_t> disabled;        // controls of group 2 disabled
+    int32_t hours = 12, minutes = 0;   // in-game clock
+    float aspectRatio = 16.0f / 9.0f;  // what the aspect-ratio native answers
 
     // Adds a vehicle with the player driving; returns its handle.
     int32_t add(const FakeVehicle& v);
@@ -64,6 +67,15 @@ class FakeGame {
     void clearCalls();
 
   private:
+    // The vehicle whose handle is the call's first argument, or null.
+    static FakeVehicle* vehicleArg(const answers::NativeCall& c);
+    // The native is answered by handler, with this game as the call's context.
+    void answer(uint64_t hash, answers::Handler handler);
+    void answerPlayer();
+    void answerScene();
+    void answerVehicles();
+    void answerDecorators();
+
     CraftedPool pool_;
     std::map<int32_t, FakeVehicle> vehicles_;
 };

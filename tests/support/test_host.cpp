@@ -1,7 +1,5 @@
 #include "support/test_host.h"
 
-#include <cstring>
-
 #include "core/process_state.h"
 #include "host/natives.h"
 #include "host/portable/portable_platform.h"
@@ -12,8 +10,34 @@ namespace testing_host {
 TestHost host;
 int hostDepth = 0;
 
+namespace {
+
+namespace natives = velquist::natives;
+using answers::NativeCall;
+
+// What the host answers without a fake game.
+void answerHostNatives() {
+    host.answers.answerWith(natives::activeScreenResolution, [](NativeCall& c) {
+        if (int* width = c.out<int>(0)) *width = host.screenWidth;
+        if (int* height = c.out<int>(1)) *height = host.screenHeight;
+    });
+    host.answers.answerWith(natives::isControlPressed, [](NativeCall& c) {
+        bool pressed = false;
+        for (int control : host.pressedControls)
+            pressed |= control == c.i32(1);
+        c.returnBool(pressed);
+    });
+    host.answers.answerWith(natives::addTextComponent, [](NativeCall& c) {
+        const char* text = c.text(0);
+        host.addedTexts.emplace_back(text ? text : "");
+    });
+}
+
+}  // namespace
+
 void reset() {
     host = TestHost{};
+    answerHostNatives();
     velquist::resetProcessState();
     velquist::platform::portable::config = {};
     velquist::platform::portable::config.tick = [] { return host.tick; };
@@ -31,7 +55,6 @@ int callsOf(uint64_t hash) {
 namespace shv {
 
 using testing_host::host;
-namespace natives = velquist::natives;
 
 namespace {
 
@@ -65,7 +88,9 @@ void scriptWait(uint32_t) {
     host.tick += host.frameTime;
     ++host.frames;
 }
-int getGameVersion() { return host.gameVersion; }
+int getGameVersion() {
+    return host.gameVersion;
+}
 int createTexture(const char* path) {
     const HostScope scope;
     host.textures.emplace_back(path ? path : "");
@@ -89,26 +114,12 @@ void nativePush64(uint64_t value) {
 uint64_t* nativeCall() {
     const HostScope scope;
     host.natives.push_back(host.pending);
-    auto answer = host.answers.find(host.pending.hash);
-    if (answer != host.answers.end()) {
-        static uint64_t answered[4];
-        for (uint64_t& slot : answered) slot = 0;
-        answer->second(host.pending, answered);
-        return answered;
-    }
+    static uint64_t answered[4];
+    for (uint64_t& slot : answered)
+        slot = 0;
     const std::vector<uint64_t>& args = host.pending.args;
-    if (host.pending.hash == natives::activeScreenResolution && args.size() == 2) {
-        *reinterpret_cast<int*>(static_cast<uintptr_t>(args[0])) = host.screenWidth;
-        *reinterpret_cast<int*>(static_cast<uintptr_t>(args[1])) = host.screenHeight;
-    } else if (host.pending.hash == natives::isControlPressed && args.size() == 2) {
-        bool pressed = false;
-        for (int c : host.pressedControls) pressed |= static_cast<uint64_t>(c) == args[1];
-        host.result[0] = pressed ? 1 : 0;
-    } else if (host.pending.hash == natives::addTextComponent && args.size() == 1) {
-        const char* text = reinterpret_cast<const char*>(static_cast<uintptr_t>(args[0]));
-        host.addedTexts.emplace_back(text ? text : "");
-    }
-    return host.result;
+    return host.answers.answer(host.pending.hash, args.data(), args.size(), answered) ? answered
+                                                                                      : host.result;
 }
 
 }  // namespace shv

@@ -3,10 +3,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
-#include <map>
 #include <string>
 #include <vector>
+
+#include "answers/answer_table.h"
 
 namespace testing_host {
 
@@ -28,24 +28,26 @@ struct DrawCall {
 };
 
 struct TestHost {
-    uint32_t tick = 100000;    // the tick count the plug-in reads (ms)
-    uint32_t frameTime = 16;   // ms added at every scriptWait
-    int frames = 0;            // scriptWait calls so far
+    uint32_t tick = 100000;   // the tick count the plug-in reads (ms)
+    uint32_t frameTime = 16;  // ms added at every scriptWait
+    int frames = 0;           // scriptWait calls so far
     int gameVersion = 30;
-    std::vector<std::string> calls;      // "scriptRegister", "keyboardHandlerUnregister", ...
-    std::vector<NativeRecord> natives;   // every native call, in order
-    std::vector<std::string> textures;   // path of every createTexture; id i is entry i - 1
-    std::vector<DrawCall> draws;         // every drawTexture call, in order
+    std::vector<std::string> calls;     // "scriptRegister", "keyboardHandlerUnregister", ...
+    std::vector<NativeRecord> natives;  // every native call, in order
+    std::vector<std::string> textures;  // path of every createTexture; id i is entry i - 1
+    std::vector<DrawCall> draws;        // every drawTexture call, in order
     NativeRecord pending;
-    uint64_t result[4] = {};             // what the next native calls return
-    int screenWidth = 1920;              // px, answered to the screen-resolution native
-    int screenHeight = 1080;             // px
-    std::vector<int> pressedControls;    // controls of pad 2 that read as pressed
-    std::vector<std::string> addedTexts; // every text added to a display text, notification
-                                         // or subtitle, copied when it was passed
-    // Natives answered by a function of their call instead of `result`: it fills the
-    // zeroed result slots.
-    std::map<uint64_t, std::function<void(const NativeRecord&, uint64_t* result)>> answers;
+    uint64_t result[4] = {};              // what the next native calls return
+    int screenWidth = 1920;               // px, answered to the screen-resolution native
+    int screenHeight = 1080;              // px
+    std::vector<int> pressedControls;     // controls of pad 2 that read as pressed
+    std::vector<std::string> addedTexts;  // every text added to a display text, notification
+                                          // or subtitle, copied when it was passed
+    // Natives answered from the table instead of `result`, into zeroed result slots. A
+    // reset answers the screen resolution (screenWidth, screenHeight), controls pressed
+    // (pressedControls, any pad) and text components (kept in addedTexts); a FakeGame
+    // answers the natives of its game.
+    answers::AnswerTable answers;
 };
 
 extern TestHost host;

@@ -1,4 +1,4 @@
-#include "planted_folders.h"
+#include "support/planted_folders.h"
 
 #include <sys/stat.h>
 

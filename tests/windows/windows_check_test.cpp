@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "planted_folders.h"
+#include "support/planted_folders.h"
 #include "support/temp_files.h"
 #include "support/tool_process.h"
 

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "hud/texture_catalogue.h"
-#include "planted_folders.h"
 #include "render/png_file.h"
+#include "support/planted_folders.h"
 #include "support/planted_images.h"
 #include "support/temp_files.h"
 #include "support/tool_process.h"
