@@ -6,7 +6,7 @@
 namespace sim {
 
 class LinkedPlugin : public PluginLoader {
-public:
+  public:
     bool load(const std::string& gameDir, std::string& error) override;
     void unload() override;
     bool setDisk(DiskState state) override;

@@ -12,7 +12,7 @@ namespace sim {
 enum class DiskState { ok, full, readOnly };
 
 class PluginLoader {
-public:
+  public:
     virtual ~PluginLoader() = default;
     // Loads the plug-in from the game folder gameDir (a host path): static
     // initialisation, then the process-attach notification. Sets host.dataFolder.

@@ -7,10 +7,10 @@
 namespace sim::demo {
 
 struct ReelOptions {
-    int columns = 4;          // contact sheet: thumbnails per row
-    int thumbWidth = 480;     // px of one thumbnail
-    int gifWidth = 960;       // px of the GIF's frames (height keeps the aspect)
-    int gifDelay = 40;        // hundredths of a second per GIF frame
+    int columns = 4;       // contact sheet: thumbnails per row
+    int thumbWidth = 480;  // px of one thumbnail
+    int gifWidth = 960;    // px of the GIF's frames (height keeps the aspect)
+    int gifDelay = 40;     // hundredths of a second per GIF frame
 };
 
 // Writes a contact sheet (PNG) of the frames, in order, each captioned with its file name.

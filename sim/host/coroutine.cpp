@@ -36,7 +36,8 @@ struct Coroutine::Impl {
 };
 
 Coroutine::Coroutine(Body body) : impl_(new Impl), body_(body) {
-    impl_->fiber = CreateFiber(stackSize, [](LPVOID) { entry(); }, nullptr);
+    impl_->fiber = CreateFiber(
+        stackSize, [](LPVOID) { entry(); }, nullptr);
 }
 
 Coroutine::~Coroutine() {
@@ -124,7 +125,9 @@ void Coroutine::yield() {
 
 #endif
 
-bool Coroutine::inside() { return running != nullptr; }
+bool Coroutine::inside() {
+    return running != nullptr;
+}
 
 void Coroutine::entry() {
     Coroutine* self = running;
@@ -134,7 +137,8 @@ void Coroutine::entry() {
     self->body_();
     self->finished_ = true;
     // A finished body never runs again; hand control back for good.
-    for (;;) yield();
+    for (;;)
+        yield();
 }
 
 }  // namespace sim

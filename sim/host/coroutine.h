@@ -5,7 +5,7 @@
 namespace sim {
 
 class Coroutine {
-public:
+  public:
     using Body = void (*)();
 
     explicit Coroutine(Body body);
@@ -21,7 +21,7 @@ public:
     static bool inside();
     bool finished() const { return finished_; }
 
-private:
+  private:
     struct Impl;
     Impl* impl_;
     Body body_;

@@ -12,14 +12,18 @@ namespace {
 namespace natives = velquist::natives;
 
 // The game resets a text's properties after each text it draws.
-void resetPendingText() { host.pendingText = PendingText{}; }
+void resetPendingText() {
+    host.pendingText = PendingText{};
+}
 
 void begin(PendingText::Kind kind) {
     host.pendingText.kind = kind;
     host.pendingText.text.clear();
 }
 
-std::string safeText(const char* text) { return text ? text : ""; }
+std::string safeText(const char* text) {
+    return text ? text : "";
+}
 
 void registerControlNatives() {
     registerNative(natives::disableControlAction, [](NativeCall& c) {

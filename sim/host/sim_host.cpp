@@ -172,11 +172,10 @@ int createTexture(const char* path) {
     sim::noteHostEntry();
     const std::string full = path ? path : "";
     const bool missing = !sim::isReadableFile(sim::hostPath(full));
-    const int id = sim::addTexture({full,
-                                    sim::startsWithNoCase(full, host.dataFolder)
-                                        ? full.substr(host.dataFolder.size())
-                                        : full,
-                                    missing});
+    const int id = sim::addTexture(
+        {full,
+         sim::startsWithNoCase(full, host.dataFolder) ? full.substr(host.dataFolder.size()) : full,
+         missing});
     const std::string& tracePath = sim::findTexture(id)->tracePath();
     auto e = event("texture");
     e.field("id", id).field("path", tracePath);
@@ -189,9 +188,9 @@ void drawTexture(int id, int index, int level, int time, float sizeX, float size
                  float r, float g, float b, float a) {
     const sim::RunningCode inHost(sim::RunningCode::host);
     sim::noteHostEntry();
-    sim::DrawRecord d{id,   index, level, time,     sizeX,    sizeY,
-                      centerX, centerY, posX, posY, rotation, screenHeightScale,
-                      r,    g,     b,     a,        host.tick};
+    sim::DrawRecord d{id,      index,   level, time, sizeX,    sizeY,
+                      centerX, centerY, posX,  posY, rotation, screenHeightScale,
+                      r,       g,       b,     a,    host.tick};
     host.draws[{id, index}] = d;
     const sim::TextureEntry* texture = sim::findTexture(id);
     const char* tex = texture ? texture->tracePath().c_str() : "";

@@ -27,7 +27,7 @@ struct TextureEntry {
     const std::string& tracePath() const { return paths_->second; }
     bool missing = false;  // no such file when it was created
 
-private:
+  private:
     const std::pair<const std::string, std::string>* paths_;
 };
 
@@ -35,12 +35,12 @@ struct DrawRecord {
     int id = 0;
     int index = 0;
     int level = 0;
-    int time = 0;            // ms the draw stays visible
+    int time = 0;  // ms the draw stays visible
     float sizeX = 0, sizeY = 0, centerX = 0, centerY = 0, posX = 0, posY = 0;
-    float rotation = 0;      // turns, clockwise
-    float aspect = 0;        // screen-height scale factor
+    float rotation = 0;  // turns, clockwise
+    float aspect = 0;    // screen-height scale factor
     float r = 0, g = 0, b = 0, a = 0;
-    uint32_t tick = 0;       // tick count when drawn
+    uint32_t tick = 0;  // tick count when drawn
 };
 
 struct TextRecord {
@@ -70,13 +70,13 @@ struct PendingText {
 
 struct Host {
     // Setup, fixed by the scenario before the plug-in loads.
-    int screenWidth = 1920;    // px
-    int screenHeight = 1080;   // px
-    uint32_t frameTime = 16;   // ms of tick advance per frame
-    uint32_t tick = 100000;    // the simulated tick count (ms)
-    int gameVersion = 30;      // what getGameVersion answers
+    int screenWidth = 1920;   // px
+    int screenHeight = 1080;  // px
+    uint32_t frameTime = 16;  // ms of tick advance per frame
+    uint32_t tick = 100000;   // the simulated tick count (ms)
+    int gameVersion = 30;     // what getGameVersion answers
 
-    uint64_t frame = 0;        // frames run so far; the current frame's number
+    uint64_t frame = 0;  // frames run so far; the current frame's number
 
     // Registrations.
     void* module = nullptr;
@@ -101,7 +101,8 @@ struct Host {
     // The simulated keyboard: which keys are down.
     bool keyDown[256] = {};
 
-    std::string dataFolder;  // the plug-in's data folder in its own path form, ending in a separator
+    std::string
+        dataFolder;  // the plug-in's data folder in its own path form, ending in a separator
     bool traceNatives = false;
     Trace trace;
 };
@@ -109,7 +110,9 @@ struct Host {
 extern Host host;
 
 // A trace event stamped with the current frame and tick.
-inline TraceEvent event(const char* ev) { return TraceEvent(host.trace, host.frame, host.tick, ev); }
+inline TraceEvent event(const char* ev) {
+    return TraceEvent(host.trace, host.frame, host.tick, ev);
+}
 
 // Records a texture under the next id and returns the id.
 int addTexture(const TextureEntry& entry);

@@ -17,8 +17,9 @@ struct RunOptions {
 };
 
 class Runner {
-public:
-    Runner(PluginLoader& loader, RunOptions options) : loader_(loader), options_(std::move(options)) {}
+  public:
+    Runner(PluginLoader& loader, RunOptions options)
+        : loader_(loader), options_(std::move(options)) {}
     // Prepares the game folder; false with a message when it cannot.
     bool prepare(std::string& error);
     // Runs every command in order; false with "LINE: what" on a fault of the machine
@@ -29,7 +30,7 @@ public:
 
     const std::string& gameDir() const { return gameDir_; }
 
-private:
+  private:
     bool ensureLoaded(std::string& error);
     bool execute(const Command& c, std::string& error);
     void runFor(uint32_t ms);

@@ -10,26 +10,42 @@
 
 extern "C" {
 
-void standinScriptRegister(HMODULE module, void (*script)()) { shv::scriptRegister(module, script); }
-void standinScriptUnregister(HMODULE module) { shv::scriptUnregister(module); }
+void standinScriptRegister(HMODULE module, void (*script)()) {
+    shv::scriptRegister(module, script);
+}
+void standinScriptUnregister(HMODULE module) {
+    shv::scriptUnregister(module);
+}
 void standinKeyboardHandlerRegister(shv::KeyboardHandler handler) {
     shv::keyboardHandlerRegister(handler);
 }
 void standinKeyboardHandlerUnregister(shv::KeyboardHandler handler) {
     shv::keyboardHandlerUnregister(handler);
 }
-void standinScriptWait(DWORD ms) { shv::scriptWait(ms); }
-int standinGetGameVersion() { return shv::getGameVersion(); }
-int standinCreateTexture(const char* path) { return shv::createTexture(path); }
+void standinScriptWait(DWORD ms) {
+    shv::scriptWait(ms);
+}
+int standinGetGameVersion() {
+    return shv::getGameVersion();
+}
+int standinCreateTexture(const char* path) {
+    return shv::createTexture(path);
+}
 void standinDrawTexture(int id, int index, int level, int time, float sizeX, float sizeY,
                         float centerX, float centerY, float posX, float posY, float rotation,
                         float screenHeightScale, float r, float g, float b, float a) {
     shv::drawTexture(id, index, level, time, sizeX, sizeY, centerX, centerY, posX, posY, rotation,
                      screenHeightScale, r, g, b, a);
 }
-void standinNativeInit(UINT64 hash) { shv::nativeInit(hash); }
-void standinNativePush64(UINT64 value) { shv::nativePush64(value); }
-PUINT64 standinNativeCall() { return reinterpret_cast<PUINT64>(shv::nativeCall()); }
+void standinNativeInit(UINT64 hash) {
+    shv::nativeInit(hash);
+}
+void standinNativePush64(UINT64 value) {
+    shv::nativePush64(value);
+}
+PUINT64 standinNativeCall() {
+    return reinterpret_cast<PUINT64>(shv::nativeCall());
+}
 
 // entityPoolVariable: the variable in the host program's image that the plug-in's scan
 // leads to; the simulated entity pool is published there.
@@ -38,5 +54,4 @@ int velquistSimMain(int argc, char** argv, void** entityPoolVariable) {
     sim::DllPluginLoader loader;
     return sim::simMain(argc, argv, loader);
 }
-
 }

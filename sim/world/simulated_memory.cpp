@@ -138,8 +138,7 @@ uint8_t* SimulatedMemory::faultArea() {
 void SimulatedMemory::placeObject(const Entity& entity, ObjectPlace place) {
     const auto slot = static_cast<size_t>(entity.handle >> 8);
     const uint8_t* at = entity.object;
-    if (place == ObjectPlace::cut && faultArea())
-        at = faultArea_ + pageSize() - cutObjectReadable;
+    if (place == ObjectPlace::cut && faultArea()) at = faultArea_ + pageSize() - cutObjectReadable;
     if (place == ObjectPlace::unmapped) {
         if (!unmapped_) unmapped_ = reservePages(pageSize());
         at = unmapped_;

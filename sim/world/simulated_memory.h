@@ -95,7 +95,7 @@ class SimulatedMemory {
     alignas(8) uint8_t header_[24] = {};
     std::vector<uint8_t> slots_;
     std::vector<uint8_t> generations_;
-    std::vector<uint8_t*> objects_;  // by slot; null when free
+    std::vector<uint8_t*> objects_;   // by slot; null when free
     int slotCountShown_ = slotCount;  // what the header says
     uint8_t* cutBlock_ = nullptr;     // the cut arrays' pages, each array before a no-access page
     size_t cutBytes_ = 0;
@@ -104,8 +104,8 @@ class SimulatedMemory {
     uint8_t* faultArea_ = nullptr;  // a readable page, then a no-access page: cut objects
     size_t faultBytes_ = 0;
     uint8_t* unmapped_ = nullptr;  // a reserved page with no memory behind it
-    int used_ = 1;                   // slots taken, slot 0 included
-    size_t objectBytes_ = 0;         // whole pages per object
+    int used_ = 1;                 // slots taken, slot 0 included
+    size_t objectBytes_ = 0;       // whole pages per object
     bool watching_ = false;
     // Some object may be protected: only then does disarm() ask the system for anything, so
     // that a run without --memory makes no system call for it on every frame.

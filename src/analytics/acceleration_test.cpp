@@ -12,9 +12,9 @@ bool advanceAccelerationTest(float v, float vPrev, uint32_t now) {
     const float stop = static_cast<float>(a.stopSpeedTens * 10);
     if (!a.measuring) {
         if (a.testMode == 0) return false;
-        const bool begins = start > stop ? (vPrev > start && v < start)
-                                         : (vPrev < start && v > start &&
-                                            a.startSpeedTens < a.stopSpeedTens);
+        const bool begins =
+            start > stop ? (vPrev > start && v < start)
+                         : (vPrev < start && v > start && a.startSpeedTens < a.stopSpeedTens);
         if (begins) {
             a.measuring = true;
             a.startTick = now;

@@ -25,15 +25,23 @@ struct Vector3 {
     float z = 0.0f;
 };
 
-inline uint64_t encode(int32_t v) { return static_cast<uint32_t>(v); }
-inline uint64_t encode(uint32_t v) { return v; }
-inline uint64_t encode(bool v) { return v ? 1u : 0u; }
+inline uint64_t encode(int32_t v) {
+    return static_cast<uint32_t>(v);
+}
+inline uint64_t encode(uint32_t v) {
+    return v;
+}
+inline uint64_t encode(bool v) {
+    return v ? 1u : 0u;
+}
 inline uint64_t encode(float v) {
     uint32_t bits = 0;
     std::memcpy(&bits, &v, sizeof bits);
     return bits;
 }
-inline uint64_t encode(const char* text) { return reinterpret_cast<uintptr_t>(text); }
+inline uint64_t encode(const char* text) {
+    return reinterpret_cast<uintptr_t>(text);
+}
 template <class T>
 inline uint64_t encode(T* out) {
     return reinterpret_cast<uintptr_t>(out);

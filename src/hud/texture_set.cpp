@@ -21,14 +21,16 @@ void loadHudTextures() {
     t.shadowMain = loadTexture(c::shadowMain);
     t.shadowLeft = loadTexture(c::shadowLeft);
     t.shadowAbove = loadTexture(c::shadowAbove);
-    for (int i = 0; i < c::rpmDialCount; ++i) t.rpmDials[i] = loadTexture(c::rpmDials[i]);
+    for (int i = 0; i < c::rpmDialCount; ++i)
+        t.rpmDials[i] = loadTexture(c::rpmDials[i]);
     t.rpmText = loadTexture(c::rpmText);
     t.ledOn = loadTexture(c::ledOn);
     t.ledOff = loadTexture(c::ledOff);
 
     // Each velocity face is loaded once, then fills every entry that shows it.
     int32_t faces[c::velocityFaceCount];
-    for (int i = 0; i < c::velocityFaceCount; ++i) faces[i] = loadTexture(c::velocityFaces[i].file);
+    for (int i = 0; i < c::velocityFaceCount; ++i)
+        faces[i] = loadTexture(c::velocityFaces[i].file);
     for (int kind = 0; kind < vehicleKindCount; ++kind)
         for (int unit = 0; unit < c::unitSlotCount; ++unit)
             for (int variant = 0; variant < c::dialVariantCount; ++variant) {
@@ -36,8 +38,10 @@ void loadHudTextures() {
                 t.velocityDials[kind][unit][variant] = face == c::noFace ? 0 : faces[face];
             }
 
-    for (int i = 0; i < c::unitTextCount; ++i) t.unitTexts[i] = loadTexture(c::unitTexts[i]);
-    for (int i = 0; i < c::gearDigitCount; ++i) t.gearDigits[i] = loadTexture(c::gearDigits[i]);
+    for (int i = 0; i < c::unitTextCount; ++i)
+        t.unitTexts[i] = loadTexture(c::unitTexts[i]);
+    for (int i = 0; i < c::gearDigitCount; ++i)
+        t.gearDigits[i] = loadTexture(c::gearDigits[i]);
     t.shiftDownImage = loadTexture(c::shiftDownImage);
     t.shiftUpImage = loadTexture(c::shiftUpImage);
     t.needleBigA = loadTexture(c::needleBigA);
@@ -47,7 +51,8 @@ void loadHudTextures() {
     t.damageImage = loadTexture(c::damageImage);
     t.verticalDial = loadTexture(c::verticalDial);
     t.fuelScale = loadTexture(c::fuelScale);
-    for (int i = 0; i < c::fuelImageCount; ++i) t.fuelImages[i] = loadTexture(c::fuelImages[i]);
+    for (int i = 0; i < c::fuelImageCount; ++i)
+        t.fuelImages[i] = loadTexture(c::fuelImages[i]);
 }
 
 void loadBrandTextures() {

@@ -175,7 +175,8 @@ constexpr HelpLine helpTable[] = {
 }  // namespace
 
 void buildHelpTexts() {
-    for (std::string& line : texts.helpLines) line.clear();
+    for (std::string& line : texts.helpLines)
+        line.clear();
     for (const HelpLine& h : helpTable)
         texts.helpLines[static_cast<size_t>(h.block * helpBlockLines + h.line)] = h.text;
 }

@@ -7,13 +7,13 @@ namespace velquist {
 namespace {
 
 struct LineStyle {
-    float top;          // px
-    float height;       // px
-    float inset;        // px from the menu's left edge to the text
+    float top;     // px
+    float height;  // px
+    float inset;   // px from the menu's left edge to the text
     int32_t font;
-    float scale;        // text scale on a 900 px high screen
-    TextColour text;    // 0..255
-    TextColour box;     // 0..255
+    float scale;      // text scale on a 900 px high screen
+    TextColour text;  // 0..255
+    TextColour box;   // 0..255
 };
 
 constexpr float referenceHeight = 900.0f;  // px: text scales are given for this height

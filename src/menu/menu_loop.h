@@ -22,7 +22,8 @@ void runMenuLoop(DrawFrame drawFrame, Poll poll) {
     menu.waitTime = menuEntryWait;
     for (;;) {
         const uint32_t start = platform::tickCount();
-        do drawFrame();
+        do
+            drawFrame();
         while (platform::tickCount() - start < static_cast<uint32_t>(menu.waitTime));
         menu.waitTime = 0;
         if (!poll()) return;

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "hud/texture_catalogue.h"
+#include "render/png_file.h"
 #include "skin/brand_list.h"
 #include "skin/geometry.h"
-#include "render/png_file.h"
 
 namespace cat = velquist::catalogue;
 

@@ -13,8 +13,8 @@
 
 #include "hud/layout_geometry.h"
 #include "hud/texture_catalogue.h"
-#include "skin/geometry.h"
 #include "render/png_file.h"
+#include "skin/geometry.h"
 #include "support/sim_process.h"
 
 namespace cat = velquist::catalogue;

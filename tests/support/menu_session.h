@@ -12,7 +12,7 @@ namespace menu_session {
 // A scenario that loads the plug-in, then taps keys: each tap holds the key for one frame
 // and then lets 250 ms pass, longer than any wait of the menu.
 class Session {
-public:
+  public:
     Session() : text_("frames 1\n") {}
     Session& line(const std::string& l) {
         text_ += l + "\n";
@@ -27,17 +27,19 @@ public:
     Session& select() { return tap("NUMPAD5"); }
     Session& back() { return tap("NUMPAD0"); }
     Session& down(int n) {
-        for (int i = 0; i < n; ++i) down();
+        for (int i = 0; i < n; ++i)
+            down();
         return *this;
     }
     Session& up(int n) {
-        for (int i = 0; i < n; ++i) up();
+        for (int i = 0; i < n; ++i)
+            up();
         return *this;
     }
     Session& run(int ms) { return line("run " + std::to_string(ms)); }
     const std::string& text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 

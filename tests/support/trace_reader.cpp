@@ -16,7 +16,7 @@ const Value& nullValue() {
 }
 
 class Parser {
-public:
+  public:
     explicit Parser(const std::string& text) : s_(text) {}
 
     Value document() {
@@ -26,7 +26,7 @@ public:
         return v;
     }
 
-private:
+  private:
     const std::string& s_;
     size_t i_ = 0;
 
@@ -35,7 +35,8 @@ private:
                                  ": " + s_);
     }
     void skip() {
-        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\t' || s_[i_] == '\r')) ++i_;
+        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\t' || s_[i_] == '\r'))
+            ++i_;
     }
     bool take(char c) {
         skip();
@@ -62,9 +63,15 @@ private:
                 if (i_ >= s_.size()) fail("bad escape");
                 const char e = s_[i_++];
                 switch (e) {
-                    case 'n': out += '\n'; break;
-                    case 't': out += '\t'; break;
-                    case 'r': out += '\r'; break;
+                    case 'n':
+                        out += '\n';
+                        break;
+                    case 't':
+                        out += '\t';
+                        break;
+                    case 'r':
+                        out += '\r';
+                        break;
                     case 'u': {
                         if (i_ + 4 > s_.size()) fail("bad escape");
                         const long code = std::strtol(s_.substr(i_, 4).c_str(), nullptr, 16);
@@ -72,7 +79,8 @@ private:
                         out += static_cast<char>(code);  // the trace escapes single bytes
                         break;
                     }
-                    default: out += e;
+                    default:
+                        out += e;
                 }
             } else {
                 out += c;
@@ -101,7 +109,8 @@ private:
             ++i_;
             v.type = Value::Type::array;
             if (take(']')) return v;
-            do v.array.push_back(value());
+            do
+                v.array.push_back(value());
             while (take(','));
             if (!take(']')) fail("expected ]");
         } else if (c == '"') {
@@ -131,9 +140,13 @@ const Value& Value::operator[](const std::string& key) const {
     return it == object.end() ? nullValue() : it->second;
 }
 
-const Value& Value::operator[](size_t i) const { return i < array.size() ? array[i] : nullValue(); }
+const Value& Value::operator[](size_t i) const {
+    return i < array.size() ? array[i] : nullValue();
+}
 
-Value parse(const std::string& json) { return Parser(json).document(); }
+Value parse(const std::string& json) {
+    return Parser(json).document();
+}
 
 std::vector<Event> parseLines(const std::string& text) {
     std::vector<Event> events;

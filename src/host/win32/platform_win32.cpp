@@ -1,12 +1,14 @@
 // The platform seam on Windows: kernel32.
-#include <windows.h>
 #include <psapi.h>
+#include <windows.h>
 
 #include "host/platform.h"
 
 namespace velquist::platform {
 
-uint32_t tickCount() { return GetTickCount(); }
+uint32_t tickCount() {
+    return GetTickCount();
+}
 
 size_t moduleFileName(void* module, char* out, size_t size) {
     if (!out || size == 0) return 0;
