@@ -10,7 +10,7 @@ packages=(
   libstb-dev
   g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64
   wine wine64
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format-14
   zip unzip
   libsdl2-dev xvfb xdotool
   strace
