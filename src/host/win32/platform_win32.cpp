@@ -1,6 +1,7 @@
 // The platform seam on Windows: kernel32.
-#include <psapi.h>
 #include <windows.h>
+// psapi.h needs windows.h first.
+#include <psapi.h>
 
 #include "host/platform.h"
 
