@@ -14,11 +14,12 @@
 #include "settings/brand_tables.h"
 #include "skin/brand_list.h"
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace {
 
 std::vector<std::string> read(const std::string& ini, std::vector<std::string>& skipped) {
-    const std::string file = sim_process::makeTempFolder() + "/settingsBrands.ini";
+    const std::string file = temp_files::folderUntilExit() + "/settingsBrands.ini";
     std::ofstream(file, std::ios::binary) << ini;
     return skin::readBrandNames(file, skipped);
 }
@@ -59,7 +60,7 @@ TEST(BrandListTest, NoFileGivesNoNames) {
 // Quotes, blanks, a comment, a byte-order mark: the names are the ones the plug-in reads from
 // the same file, each once, in index order.
 TEST(BrandListTest, NamesAreTheOnesThePluginReads) {
-    const std::string game = sim_process::makeTempFolder();
+    const std::string game = temp_files::folderUntilExit();
     std::filesystem::create_directories(game + "/Velquist");
     const std::string file = game + "/Velquist/settingsBrands.ini";
     std::ofstream(file, std::ios::binary)
@@ -84,7 +85,7 @@ TEST(BrandListTest, NamesAreTheOnesThePluginReads) {
 }
 
 TEST(BrandListTest, SkinWritesEachLogoUnderTheNameThePluginAsksFor) {
-    const std::string dir = sim_process::makeTempFolder();
+    const std::string dir = temp_files::folderUntilExit();
     std::ofstream(dir + "/brands.ini", std::ios::binary)
         << "[BRAND]\r\nbrand0=\"Generic\"\r\nbrand1=\"Quoted\"\r\nbrand2=../Out\r\n";
     const std::string command = std::string(VELQUIST_SKIN) + " " + dir + "/out --brands " + dir +

@@ -13,6 +13,7 @@
 #include "render/renderer.h"
 #include "skin/dial_scales.h"
 #include "support/dial_probe.h"
+#include "support/sim_screen.h"
 
 namespace cat = velquist::catalogue;
 using sim::host;
@@ -26,16 +27,7 @@ using dial_probe::Point;
 
 class DialMarks : public ::testing::Test {
   protected:
-    void SetUp() override {
-        host.screenWidth = screen;
-        host.screenHeight = screen;
-        host.tick = 100000;
-        host.textures.clear();
-        host.draws.clear();
-        host.frameRects.clear();
-        host.frameTexts.clear();
-        sim::renderer().clearTextures();
-    }
+    void SetUp() override { sim_screen::reset(screen, screen); }
     int texture(const std::string& relative) {
         std::string path = std::string(VELQUIST_SKIN_FOLDER) + "/" + relative;
         for (char& c : path)

@@ -43,6 +43,10 @@ void reset() {
     velquist::platform::portable::config.tick = [] { return host.tick; };
 }
 
+void clearDraws() {
+    host.draws.clear();
+}
+
 int callsOf(uint64_t hash) {
     int n = 0;
     for (const NativeRecord& r : host.natives)

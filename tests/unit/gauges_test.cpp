@@ -193,7 +193,7 @@ TEST_F(VelocityGaugeTest, FourLayersAtTheMainPlace) {
 
 TEST_F(VelocityGaugeTest, ShortNeedleOnlyBesideTheLedsAndGearOfADriversCar) {
     auto needle = [&] {
-        host.draws.clear();
+        testing_host::clearDraws();
         drawVelocityGauge();
         return host.draws.back().id;
     };
@@ -231,7 +231,7 @@ TEST_F(RpmGaugeTest, FaceByMaximumRpmNeedleByGearShadowBySide) {
     for (const auto& d : host.draws)
         EXPECT_EQ(d.posX, layout.extraX);
 
-    host.draws.clear();
+    testing_host::clearDraws();
     profile.gear = 0;
     profile.isExtraGaugeLeft = 0;
     sample.maxRpmThousands = 12.5f;
