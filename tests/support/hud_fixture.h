@@ -16,17 +16,16 @@
 #include "settings/extended_settings.h"
 #include "settings/profile_settings.h"
 #include "support/fake_game.h"
-#include "support/game_folder.h"
+#include "support/plugin_test.h"
 #include "support/refreshes.h"
 #include "support/test_host.h"
 
 namespace testing_host {
 
-class HudTest : public ::testing::Test {
+class HudTest : public FolderTest {
   protected:
     void SetUp() override {
-        reset();
-        folder.emplace();
+        FolderTest::SetUp();
         game.emplace();
         velquist::readExtendedSettings();  // the defaults: no file
         velquist::deriveDisplaySettings();
@@ -60,7 +59,6 @@ class HudTest : public ::testing::Test {
             if (d.id == id) out.push_back(d);
         return out;
     }
-    std::optional<GameFolder> folder;
     std::optional<FakeGame> game;
 };
 

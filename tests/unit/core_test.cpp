@@ -13,6 +13,7 @@
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
 #include "support/game_folder.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -29,10 +30,7 @@ void release(uint32_t key) {
     onKeyboardEvent(key, 1, 0, 0, 0, 1, 1);
 }
 
-class Core : public ::testing::Test {
-  protected:
-    void SetUp() override { testing_host::reset(); }
-};
+using Core = testing_host::PluginTest;
 
 using KeyStateTableTest = Core;
 using LibraryEntryTest = Core;

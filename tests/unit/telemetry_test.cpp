@@ -12,7 +12,7 @@
 #include "hud/display_settings.h"
 #include "settings/profile_settings.h"
 #include "support/fake_game.h"
-#include "support/game_folder.h"
+#include "support/plugin_test.h"
 #include "support/refreshes.h"
 #include "support/test_host.h"
 #include "telemetry/shared_mod_values.h"
@@ -42,11 +42,10 @@ FakeVehicle ofClass(int32_t vehicleClass, int slot = 3) {
     return v;
 }
 
-class Telemetry : public ::testing::Test {
+class Telemetry : public testing_host::FolderTest {
   protected:
     void SetUp() override {
-        testing_host::reset();
-        folder.emplace();
+        FolderTest::SetUp();
         game.emplace();
     }
     // Refreshes as the frame step runs them, a millisecond apart.
@@ -58,7 +57,6 @@ class Telemetry : public ::testing::Test {
         refresh();
         return handle;
     }
-    std::optional<testing_host::GameFolder> folder;
     std::optional<FakeGame> game;
 };
 
