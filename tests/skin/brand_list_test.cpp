@@ -24,24 +24,24 @@ std::vector<std::string> read(const std::string& ini, std::vector<std::string>& 
     return skin::readBrandNames(file, skipped);
 }
 
-TEST(BrandListTest, NamesComeInIndexOrderFromTheBrandSectionOnly) {
+// The names read from the file, and the ones it skipped.
+void expectNames(const std::string& ini, const std::vector<std::string>& names,
+                 const std::vector<std::string>& skippedNames) {
     std::vector<std::string> skipped;
-    const auto names = read(
+    EXPECT_EQ(read(ini, skipped), names);
+    EXPECT_EQ(skipped, skippedNames);
+}
+
+TEST(BrandListTest, NamesComeInIndexOrderFromTheBrandSectionOnly) {
+    expectNames(
         "; comment\r\n[LIVERY]\r\nbrand0=NotABrand\r\n[brand]\r\nBRAND2 = Two \r\nbrand0=Zero\r\n"
         "brand0=Again\r\nbrand100=Beyond\r\nbrand07=Padded\r\nbrand1=Zero\r\n",
-        skipped);
-    EXPECT_EQ(names, (std::vector<std::string>{"Zero", "Two"}));
-    EXPECT_TRUE(skipped.empty());
+        {"Zero", "Two"}, {});
 }
 
 TEST(BrandListTest, NamesThatCannotBeFileNamesAreReported) {
-    std::vector<std::string> skipped;
-    const auto names = read(
-        "[BRAND]\nbrand0=Sub\\Name\nbrand1=..\nbrand2=\nbrand3=Fine\n"
-        "brand4=a/b\n",
-        skipped);
-    EXPECT_EQ(names, (std::vector<std::string>{"Fine"}));
-    EXPECT_EQ(skipped, (std::vector<std::string>{"Sub\\Name", "..", "", "a/b"}));
+    expectNames("[BRAND]\nbrand0=Sub\\Name\nbrand1=..\nbrand2=\nbrand3=Fine\nbrand4=a/b\n",
+                {"Fine"}, {"Sub\\Name", "..", "", "a/b"});
 }
 
 TEST(BrandListTest, LongNamesAreCutAsThePluginCutsThem) {

@@ -42,6 +42,17 @@ class DialMarks : public ::testing::Test {
                             0.5f, rotation, 1.0f, r,   g,    b,    1.0f, host.tick};
         return sim::renderer().compose();
     }
+    // A dial face alone, tinted magenta, as a picture of its own (the caller destroys it):
+    // the next compose reuses the renderer's picture.
+    cairo_surface_t* faceAlone(int dial) {
+        cairo_surface_t* picture = alone(dial, 0, 1, 0, 1);
+        cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_RGB24, screen, screen);
+        cairo_t* cr = cairo_create(copy);
+        cairo_set_source_surface(cr, picture, 0, 0);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+        return copy;
+    }
     // The needle, tinted green: its farthest green pixel from the pivot.
     Point needleTip(int needle, double turns) {
         cairo_surface_t* s = alone(needle, static_cast<float>(turns), 0, 1, 0);
@@ -64,13 +75,7 @@ TEST_F(DialMarksTest, VelocityNeedleLandsOnEveryPrintedSpeed) {
     for (int face = 0; face < cat::velocityFaceCount; ++face) {
         const auto cal = velquist::toCalibration(velquist::calibrationDefaults[face]);
         const int dial = texture(cat::velocityFaces[face].file);
-        cairo_surface_t* picture = alone(dial, 0, 1, 0, 1);
-        // The face is copied: the next compose reuses the renderer's picture.
-        cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_RGB24, screen, screen);
-        cairo_t* cr = cairo_create(copy);
-        cairo_set_source_surface(cr, picture, 0, 0);
-        cairo_paint(cr);
-        cairo_destroy(cr);
+        cairo_surface_t* copy = faceAlone(dial);
         const auto& scale = skin::velocityScales[face];
         for (int i = 0; i < scale.labelCount; ++i) {
             const double turns =
@@ -90,12 +95,7 @@ TEST_F(DialMarksTest, RpmNeedleLandsOnEveryPrintedThousand) {
     for (int face = 0; face < cat::rpmDialCount; ++face) {
         ASSERT_EQ(velquist::rpmDialFor(maxRpm[face]), face);
         const int dial = texture(cat::rpmDials[face]);
-        cairo_surface_t* picture = alone(dial, 0, 1, 0, 1);
-        cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_RGB24, screen, screen);
-        cairo_t* cr = cairo_create(copy);
-        cairo_set_source_surface(cr, picture, 0, 0);
-        cairo_paint(cr);
-        cairo_destroy(cr);
+        cairo_surface_t* copy = faceAlone(dial);
         const int full = cat::rpmDialFullScale[face];
         const double topAt = velquist::rpmNeedleFraction(1.0f, maxRpm[face]) * full;
         for (int n = 0; n <= full; n += skin::rpmScales[face].labelStep) {

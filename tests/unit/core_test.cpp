@@ -32,6 +32,12 @@ void release(uint32_t key) {
 
 using Core = testing_host::PluginTest;
 
+// Runs n frames.
+void frames(int n) {
+    for (int i = 0; i < n; ++i)
+        frameStep();
+}
+
 using KeyStateTableTest = Core;
 using LibraryEntryTest = Core;
 using FrameStepTest = Core;
@@ -147,8 +153,7 @@ TEST_F(FrameStepTest, RefreshOnFirstFrame12msOrMoreAfterThePrevious) {
 
 TEST_F(FrameStepTest, FramesLongerThanTheIntervalRefreshEveryFrame) {
     host.frameTime = 13;
-    for (int i = 0; i < 10; ++i)
-        frameStep();
+    frames(10);
     EXPECT_EQ(schedule.refreshCount, 10u);
     EXPECT_EQ(schedule.refreshElapsed, 13);
 }
@@ -157,8 +162,7 @@ TEST_F(FrameStepTest, LongerIntervalSpacesTheRefreshes) {
     general.refreshInterval = 50;
     host.frameTime = 16;
     frameStep();  // 100000: refresh
-    for (int i = 0; i < 3; ++i)
-        frameStep();  // 100016, 100032, 100048: none
+    frames(3);  // 100016, 100032, 100048: none
     EXPECT_EQ(schedule.refreshCount, 1u);
     frameStep();  // 100064: refresh
     EXPECT_EQ(schedule.refreshCount, 2u);
@@ -191,8 +195,7 @@ TEST_F(FrameStepTest, FirstRefreshLateInTheTickCountHasTheLongestElapsedNotANega
 
 TEST_F(FrameStepTest, ModDisabledMeansNoRefresh) {
     schedule.modEnabled = 0;
-    for (int i = 0; i < 5; ++i)
-        frameStep();
+    frames(5);
     EXPECT_EQ(schedule.refreshCount, 0u);
     EXPECT_EQ(host.frames, 5);
 }

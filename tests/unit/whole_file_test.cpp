@@ -73,7 +73,6 @@ class WholeFile : public testing_host::FolderTest {
     int entries() const {
         return static_cast<int>(std::distance(fs::directory_iterator(folder->data()), {}));
     }
-
 };
 
 using UnreadFileTest = WholeFile;
