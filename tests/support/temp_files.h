@@ -23,6 +23,17 @@ class Folder {
     std::filesystem::path root;
 };
 
+// A file named `name` in a fresh folder of its own, removed with the object: its host path
+// and the plug-in's backslash path to it. The file itself is not made.
+struct FileInFolder {
+    explicit FileInFolder(const std::string& name)
+        : file(folder.path() / name), path(folder.pluginPath(name)) {}
+
+    Folder folder;
+    std::filesystem::path file;  // on the host
+    std::string path;            // as the plug-in names it
+};
+
 // A fresh empty folder, removed when the test program exits: for folders a test hands to
 // a process it runs, or keeps across a fixture ("" when none can be made).
 std::string folderUntilExit();

@@ -162,7 +162,7 @@ TEST_F(FrameStepTest, LongerIntervalSpacesTheRefreshes) {
     general.refreshInterval = 50;
     host.frameTime = 16;
     frameStep();  // 100000: refresh
-    frames(3);  // 100016, 100032, 100048: none
+    frames(3);    // 100016, 100032, 100048: none
     EXPECT_EQ(schedule.refreshCount, 1u);
     frameStep();  // 100064: refresh
     EXPECT_EQ(schedule.refreshCount, 2u);
