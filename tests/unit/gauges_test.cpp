@@ -44,35 +44,31 @@ void expectVariants(std::initializer_list<VariantCase> cases) {
 }
 
 TEST_F(DialVariantTest, CarsStartByClassAndStepUp) {
-    expectVariants({
-        // useHighSpeedo off: 1 and 3..8 start one up, the rest on the first dial
-        {kindCar, 0, 0, false, 0},
-        {kindCar, 1, 0, false, 1},
-        {kindCar, 2, 1, false, 1},
-        {kindCar, 8, 1, false, 2},
-        {kindCar, 9, 0, false, 0},
-        {kindCar, 18, 2, false, 2},
-        // useHighSpeedo on: 6 and 7 on the widest at once, 0..5, 8 and 18 one up
-        {kindCar, 6, 0, true, 2},
-        {kindCar, 7, 1, true, 2},
-        {kindCar, 0, 0, true, 1},
-        {kindCar, 18, 0, true, 1},
-        {kindCar, 12, 0, true, 0},
-    });
+    // useHighSpeedo off: 1 and 3..8 start one up, the rest on the first dial
+    expectVariants({{kindCar, 0, 0, false, 0},
+                    {kindCar, 1, 0, false, 1},
+                    {kindCar, 2, 1, false, 1},
+                    {kindCar, 8, 1, false, 2},
+                    {kindCar, 9, 0, false, 0},
+                    {kindCar, 18, 2, false, 2}});
+    // useHighSpeedo on: 6 and 7 on the widest at once, 0..5, 8 and 18 one up
+    expectVariants({{kindCar, 6, 0, true, 2},
+                    {kindCar, 7, 1, true, 2},
+                    {kindCar, 0, 0, true, 1},
+                    {kindCar, 18, 0, true, 1},
+                    {kindCar, 12, 0, true, 0}});
 }
 
 TEST_F(DialVariantTest, NoKindGoesBeyondItsWidestDial) {
-    expectVariants({
-        // Switching useHighSpeedo on after two step-ups would ask for a fourth car dial.
-        {kindCar, 0, 2, true, 2},
-        {kindCar, 18, 2, true, 2},
-        {kindTrain, 21, 1, false, 1},
-        {kindTrain, 21, 5, false, 1},
-        {kindBoat, 14, 0, true, 1},
-        {kindBoat, 14, 2, false, 0},
-        {kindBicycle, 13, 2, true, 0},
-        {kindPlane, 16, 2, true, 0},
-    });
+    // Switching useHighSpeedo on after two step-ups would ask for a fourth car dial.
+    expectVariants({{kindCar, 0, 2, true, 2},
+                    {kindCar, 18, 2, true, 2},
+                    {kindTrain, 21, 1, false, 1},
+                    {kindTrain, 21, 5, false, 1},
+                    {kindBoat, 14, 0, true, 1},
+                    {kindBoat, 14, 2, false, 0},
+                    {kindBicycle, 13, 2, true, 0},
+                    {kindPlane, 16, 2, true, 0}});
 }
 
 TEST_F(DialStepUpTest, CarNeedsThrottleAndTheEndOfTheScale) {
