@@ -160,6 +160,18 @@ void Checker::finish() {
     if (segments_.empty()) segments_.emplace_back();
 }
 
+namespace {
+
+// A JSON array of the texts, each quoted the trace's way.
+std::string quotedList(const std::set<std::string>& texts) {
+    std::string out = "[";
+    for (const std::string& t : texts)
+        out += (out.size() > 1 ? "," : "") + sim::quote(t);
+    return out + "]";
+}
+
+}  // namespace
+
 std::string summaryJson(const Checker& checker) {
     std::string out;
     for (const Segment& s : checker.segments()) {
@@ -176,25 +188,10 @@ std::string summaryJson(const Checker& checker) {
             out += (first ? "" : ",") + sim::quote(ev) + ":" + std::to_string(n);
             first = false;
         }
-        out += "},\"titles\":[";
-        first = true;
-        for (const std::string& t : s.titles) {
-            out += (first ? "" : ",") + sim::quote(t);
-            first = false;
-        }
-        out += "],\"texts\":[";
-        first = true;
-        for (const std::string& t : s.texts) {
-            out += (first ? "" : ",") + sim::quote(t);
-            first = false;
-        }
-        out += "],\"notifications\":[";
-        first = true;
-        for (const std::string& t : s.notifications) {
-            out += (first ? "" : ",") + sim::quote(t);
-            first = false;
-        }
-        out += "],\"memory\":[";
+        out += "},\"titles\":" + quotedList(s.titles);
+        out += ",\"texts\":" + quotedList(s.texts);
+        out += ",\"notifications\":" + quotedList(s.notifications);
+        out += ",\"memory\":[";
         first = true;
         for (const auto& [rss, heap] : s.memory) {
             out += (first ? "[" : ",[") + std::to_string(rss) + "," + std::to_string(heap) + "]";

@@ -3,18 +3,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "support/trace_json.h"
+
 namespace trace_check {
-
-namespace {
-
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    return -1;
-}
-
-}  // namespace
 
 bool TraceLine::fail(const char* what) {
     error_ = what;
@@ -28,60 +19,11 @@ void TraceLine::skipBlanks() {
 
 bool TraceLine::string(std::string& out) {
     out.clear();
-    if (rest_.empty() || rest_[0] != '"') return fail("expected a string");
-    rest_.remove_prefix(1);
-    while (!rest_.empty()) {
-        const char c = rest_[0];
-        rest_.remove_prefix(1);
-        if (c == '"') return true;
-        if (static_cast<unsigned char>(c) < 0x20) return fail("control character in a string");
-        if (c != '\\') {
-            out += c;
-            continue;
-        }
-        if (rest_.empty()) break;
-        const char e = rest_[0];
-        rest_.remove_prefix(1);
-        switch (e) {
-            case '"':
-            case '\\':
-            case '/':
-                out += e;
-                break;
-            case 'n':
-                out += '\n';
-                break;
-            case 't':
-                out += '\t';
-                break;
-            case 'r':
-                out += '\r';
-                break;
-            case 'b':
-                out += '\b';
-                break;
-            case 'f':
-                out += '\f';
-                break;
-            case 'u': {
-                if (rest_.size() < 4) return fail("short \\u escape");
-                int code = 0;
-                for (int i = 0; i < 4; ++i) {
-                    const int d = hexDigit(rest_[static_cast<size_t>(i)]);
-                    if (d < 0) return fail("bad \\u escape");
-                    code = code * 16 + d;
-                }
-                rest_.remove_prefix(4);
-                // The trace escapes single bytes this way; nothing above 0xFF is written.
-                if (code > 0xFF) return fail("\\u escape beyond a byte");
-                out += static_cast<char>(code);
-                break;
-            }
-            default:
-                return fail("bad escape");
-        }
-    }
-    return fail("unterminated string");
+    size_t at = 0;
+    const char* error = nullptr;
+    const bool ok = trace_json::readString(rest_, at, out, error, true);
+    rest_.remove_prefix(at);
+    return ok || fail(error);
 }
 
 bool TraceLine::value(TraceValue& out, bool inArray) {

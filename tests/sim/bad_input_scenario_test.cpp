@@ -11,6 +11,7 @@
 #include "robustness/checked_run.h"
 #include "support/menu_session.h"
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 using menu_session::frameEvents;
@@ -22,7 +23,7 @@ namespace {
 
 // Runs the scenario with its trace piped into the invariant checker.
 trace_check::Checker checkedRun(const std::string& scenario) {
-    const fs::path work = sim_process::makeTempFolder();
+    const fs::path work = temp_files::folderUntilExit();
     std::ofstream(work / "bad.scn", std::ios::binary) << scenario;
     trace_check::Checker checker;
     const auto outcome =

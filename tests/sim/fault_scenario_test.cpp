@@ -19,6 +19,7 @@
 
 #include "support/menu_session.h"
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 using menu_session::lastMenuFrame;
@@ -40,7 +41,7 @@ std::string slurp(const fs::path& p) {
 
 // A game folder with the shipped settings files (and, when asked, every image).
 fs::path gameFolder(bool images = false) {
-    const fs::path dir = sim_process::makeTempFolder();
+    const fs::path dir = temp_files::folderUntilExit();
     if (images) {
         fs::copy(shipped, dir / "Velquist", fs::copy_options::recursive);
         return dir;
@@ -85,7 +86,7 @@ TEST(DataFolderFaults, ReadOnlyFolderSavesNothingAndTheMenuGoesOn) {
 }
 
 TEST(DataFolderFaults, MissingFolderGivesDefaultsAndIsNeverCreated) {
-    const fs::path game = sim_process::makeTempFolder();
+    const fs::path game = temp_files::folderUntilExit();
     const auto r = sim_process::run("vehicle adder label=ADDER class=7\nenter adder\n" +
                                         saveHudSizeUp().open().down(6).select().run(300).text(),
                                     {"--game", game.string()});
@@ -101,7 +102,7 @@ TEST(DataFolderFaults, MissingFolderGivesDefaultsAndIsNeverCreated) {
 TEST(DataFolderFaults, PluginPathOf260CharactersOrMoreUsesNoFolderAtAll) {
     // The system cuts the plug-in's name at 259 characters, inside the game folder's name:
     // the cut name's folder is the one above, which holds a data folder of its own.
-    const fs::path above = fs::path(sim_process::makeTempFolder()) / std::string(200, 'a');
+    const fs::path above = fs::path(temp_files::folderUntilExit()) / std::string(200, 'a');
     const fs::path game = above / std::string(100, 'g');
     ASSERT_LT(above.string().size(), 258u);
     ASSERT_GE((game / "Velquist.asi").string().size(), 260u);
@@ -209,7 +210,7 @@ TEST(SettingsFileFaults, FolderInPlaceOfTheProfileGivesDefaultsAndStaysAFolder) 
 
 TEST(ImageFaults, ImagesThatAreNoPngEmptyOrMissingLoadAndDrawNothing) {
     const fs::path game = gameFolder(true);
-    const fs::path shots = sim_process::makeTempFolder();
+    const fs::path shots = temp_files::folderUntilExit();
     const auto r = sim_process::run(
         "file Needles/NeedleBigA.png\nthis is no picture\nend\n"
         "file Shadow/ShadowMain.png\nend\n"
@@ -339,7 +340,7 @@ TEST(RealFullDisk, ProfileSaveLandsWholeOrLeavesThePreviousFileByteForByte) {
     if (::geteuid() != 0) GTEST_SKIP() << "mounting a tmpfs needs root";
     const std::string before = profileWithNotes();
     for (int free : {0, 1, 2, 8}) {
-        const fs::path game = sim_process::makeTempFolder();
+        const fs::path game = temp_files::folderUntilExit();
         if (std::system(("mount -t tmpfs -o size=256k velquist-test " + game.string()).c_str()) !=
             0)
             GTEST_SKIP() << "cannot mount a tmpfs here";
@@ -377,7 +378,7 @@ TEST(RealFullDisk, ProfileSaveLandsWholeOrLeavesThePreviousFileByteForByte) {
 TEST(SpecialFiles, FifosInPlaceOfSettingsFilesAndAnImageNeverBlock) {
     const fs::path game = gameFolder(true);
     const fs::path data = game / "Velquist";
-    const fs::path shots = sim_process::makeTempFolder();
+    const fs::path shots = temp_files::folderUntilExit();
     fs::remove(data / "Needles" / "NeedleBigA.png");
     for (const fs::path& fifo :
          {data / "settings1.ini", data / "settingsGeneral.ini", data / "settingsExtended.ini",

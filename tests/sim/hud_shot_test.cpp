@@ -9,6 +9,7 @@
 #include <string>
 
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 
@@ -76,7 +77,7 @@ class Picture {
 class ClusterShots : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        shots = sim_process::makeTempFolder();
+        shots = temp_files::folderUntilExit();
         const auto r = sim_process::run(clusterScenario, {"--shots", shots.string()});
         ASSERT_EQ(r.exitCode, 0) << r.errors;
     }

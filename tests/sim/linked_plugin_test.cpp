@@ -16,13 +16,14 @@
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 TEST(LinkedPlugin, EachLoadStartsFromTheLoadTimeState) {
-    const fs::path dir = sim_process::makeTempFolder();
+    const fs::path dir = temp_files::folderUntilExit();
     fs::create_directory(dir / "Velquist");
     sim::LinkedPlugin plugin;
     std::string error;

@@ -9,6 +9,7 @@
 #include "host/natives.h"
 #include "support/menu_session.h"
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 using menu_session::highlightedAt;
@@ -25,7 +26,7 @@ const std::string rootTitle = "Velquist v1.2.3e";
 
 // A game folder with the default data folder's shipped files and nothing else.
 fs::path gameFolder() {
-    const fs::path dir = sim_process::makeTempFolder();
+    const fs::path dir = temp_files::folderUntilExit();
     fs::create_directories(dir / "Velquist");
     const fs::path shipped = fs::path(VELQUIST_SIM).parent_path() / "Velquist";
     for (const char* name : {"settingsBrands.ini", "settingsMaxRpm.ini", "settingsExtended.ini"})
@@ -149,7 +150,7 @@ TEST(MenuStepping, ValuesWrapAtBothEnds) {
     EXPECT_EQ(disabled.front()["control"].num(), 21);
     EXPECT_EQ(disabled.back()["control"].num(), 48);
     // The Toggle HUD page was saved when it was left.
-    EXPECT_NE(sim_process::readFile(game / "Velquist" / "settings1.ini").find("isEnabledInBic=0;"),
+    EXPECT_NE(temp_files::readFile(game / "Velquist" / "settings1.ini").find("isEnabledInBic=0;"),
               std::string::npos);
 }
 
@@ -168,7 +169,7 @@ TEST(MenuSaving, LeavingOpticsWritesTheActiveProfileAndAnalyticsWritesNothing) {
     optics.open().down(4).select().down().right().back();
     r = sim_process::run(optics.text(), {"--game", game.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
-    const std::string written = sim_process::readFile(game / "Velquist" / "settings1.ini");
+    const std::string written = temp_files::readFile(game / "Velquist" / "settings1.ini");
     EXPECT_NE(written.find("needleRed=0;\t\tStandard needle color red\t\t\t(255) < 0-255>"),
               std::string::npos)
         << written;
@@ -186,7 +187,7 @@ TEST(MenuSaving, ActiveSettingSwitchSavesTheOldProfileAndLoadsDefaults) {
     ASSERT_EQ(r.exitCode, 0) << r.errors;
     EXPECT_EQ(valueAt(r.trace, lastMenuFrame(r.trace), "Active Setting"), "2");
     // Profile 1 was saved in full at once; the general file waits for the page to be left.
-    const std::string one = sim_process::readFile(game / "Velquist" / "settings1.ini");
+    const std::string one = temp_files::readFile(game / "Velquist" / "settings1.ini");
     EXPECT_NE(one.find("hudSize=150;"), std::string::npos);
     EXPECT_NE(one.find("isEnabledInBic=1;"), std::string::npos);
     EXPECT_FALSE(fs::exists(game / "Velquist" / "settings2.ini"));
@@ -198,9 +199,8 @@ TEST(MenuSaving, ActiveSettingSwitchSavesTheOldProfileAndLoadsDefaults) {
     r = sim_process::run(again.text(), {"--game", game.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
     EXPECT_EQ(valueAt(r.trace, lastMenuFrame(r.trace), "HUD Size"), "90");
-    EXPECT_NE(
-        sim_process::readFile(game / "Velquist" / "settingsGeneral.ini").find("actSetting=2;"),
-        std::string::npos);
+    EXPECT_NE(temp_files::readFile(game / "Velquist" / "settingsGeneral.ini").find("actSetting=2;"),
+              std::string::npos);
 }
 
 TEST(MenuHelp, SelectHeldShowsTheItemsHelpBlock) {
@@ -280,7 +280,7 @@ TEST(MenuKey, SettingFromTheFileAndFromTheMenu) {
     s.tap("F8").select().down(4).left().back().back().run(300).tap("F7");
     r = sim_process::run(s.text(), {"--game", game.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
-    EXPECT_NE(sim_process::readFile(game / "Velquist" / "settingsGeneral.ini").find("menuKey=7;"),
+    EXPECT_NE(temp_files::readFile(game / "Velquist" / "settingsGeneral.ini").find("menuKey=7;"),
               std::string::npos);
     EXPECT_EQ(titleAt(r.trace, lastMenuFrame(r.trace)), rootTitle);
     // open, select, four moves, left, back, back, and the second opening
@@ -300,7 +300,7 @@ TEST(MenuAnalytics, AccelerationRunOnceThenDisarmed) {
     ASSERT_EQ(r.exitCode, 0) << r.errors;
 
     // The result: analytics.ini under the livery, the time in ms.
-    const std::string analytics = sim_process::readFile(game / "Velquist" / "analytics.ini");
+    const std::string analytics = temp_files::readFile(game / "Velquist" / "analytics.ini");
     ASSERT_NE(analytics.find("[ADDER]"), std::string::npos) << analytics;
     const size_t key = analytics.find("__0-100kmh=");
     ASSERT_NE(key, std::string::npos) << analytics;

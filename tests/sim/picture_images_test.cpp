@@ -9,6 +9,7 @@
 #include "support/huge_png.h"
 #include "support/menu_session.h"
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 using menu_session::Session;
@@ -21,7 +22,7 @@ const fs::path shipped = fs::path(VELQUIST_SIM).parent_path() / "Velquist";
 
 // A game folder with every shipped file.
 fs::path gameCopy() {
-    const fs::path dir = sim_process::makeTempFolder();
+    const fs::path dir = temp_files::folderUntilExit();
     fs::copy(shipped, dir / "Velquist", fs::copy_options::recursive);
     return dir;
 }
@@ -36,8 +37,8 @@ TEST(PictureImages, ImageOfTwentyThousandPixelsASideIsLeftOutAtOnce) {
     const fs::path image = fs::path("Velocity") / "CarKmhSlow.png";
     huge_png::write(huge / "Velquist" / image, 20000, 20000);
     fs::remove(missing / "Velquist" / image);
-    const fs::path hugeShots = sim_process::makeTempFolder();
-    const fs::path missingShots = sim_process::makeTempFolder();
+    const fs::path hugeShots = temp_files::folderUntilExit();
+    const fs::path missingShots = temp_files::folderUntilExit();
     // Decoded, it would be 1.6 GB and seconds of work for each of its texture ids.
     const auto r = sim_process::runWithin(60, carPicture,
                                           {"--game", huge.string(), "--shots", hugeShots.string()});
@@ -50,9 +51,9 @@ TEST(PictureImages, ImageOfTwentyThousandPixelsASideIsLeftOutAtOnce) {
     for (const Event& d : only(r.trace, "draw"))
         drawn = drawn || d["tex"].str() == "Velocity\\CarKmhSlow.png";
     EXPECT_TRUE(drawn);
-    const std::string picture = sim_process::readFile(hugeShots / "cluster.png");
+    const std::string picture = temp_files::readFile(hugeShots / "cluster.png");
     EXPECT_FALSE(picture.empty());
-    EXPECT_TRUE(picture == sim_process::readFile(missingShots / "cluster.png"))
+    EXPECT_TRUE(picture == temp_files::readFile(missingShots / "cluster.png"))
         << "the picture differs from the one without the image";
 }
 
@@ -65,7 +66,7 @@ TEST(PictureImages, TwentyImageReloadsWithAPictureAfterEachKeepTheMemoryFlat) {
         .select()
         .down();
     s.line("repeat 20").right().line("shot cluster.png\nmemory\ndone");
-    const fs::path shots = sim_process::makeTempFolder();
+    const fs::path shots = temp_files::folderUntilExit();
     // A small quarantine of freed blocks, so that the resident set shows what is held.
     const auto r = sim_process::runUnder("ASAN_OPTIONS=quarantine_size_mb=8", s.text(),
                                          {"--shots", shots.string()});

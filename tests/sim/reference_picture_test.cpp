@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 
@@ -44,8 +45,8 @@ Difference compare(cairo_surface_t* a, cairo_surface_t* b, int tolerance) {
 }
 
 TEST(ReferencePicture, ClusterMatchesTheCheckedInPicture) {
-    const fs::path shots = sim_process::makeTempFolder();
-    const auto r = sim_process::run(sim_process::readFile(VELQUIST_REFERENCE "/cluster.scn"),
+    const fs::path shots = temp_files::folderUntilExit();
+    const auto r = sim_process::run(temp_files::readFile(VELQUIST_REFERENCE "/cluster.scn"),
                                     {"--shots", shots.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
     cairo_surface_t* made = cairo_image_surface_create_from_png((shots / "cluster.png").c_str());

@@ -13,6 +13,8 @@
 #include "render/png_file.h"
 #include "render/renderer.h"
 #include "support/sim_process.h"
+#include "support/sim_screen.h"
+#include "support/temp_files.h"
 
 namespace {
 
@@ -56,15 +58,8 @@ void writeBlock(const std::string& path, int width, int height, double r, double
 class Render : public ::testing::Test {
   protected:
     void SetUp() override {
-        host.screenWidth = 1000;
-        host.screenHeight = 1000;
-        host.tick = 100000;
-        host.textures.clear();
-        host.draws.clear();
-        host.frameRects.clear();
-        host.frameTexts.clear();
-        sim::renderer().clearTextures();
-        folder = sim_process::makeTempFolder();
+        sim_screen::reset(1000, 1000);
+        folder = temp_files::folderUntilExit();
         white = texture(writeTexture(folder, "white.png", 64, false));
         needle = texture(writeTexture(folder, "needle.png", 100, true));
     }

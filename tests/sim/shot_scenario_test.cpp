@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 using trace_reader::only;
@@ -27,7 +28,7 @@ std::pair<uint32_t, uint32_t> pngSize(const fs::path& file) {
 }
 
 TEST(ShotScenarioTest, WritesThePictureIntoTheShotsFolderAndTracesIt) {
-    const fs::path shots = sim_process::makeTempFolder();
+    const fs::path shots = temp_files::folderUntilExit();
     const auto r =
         sim_process::run("screen 640 360\nrun 100\nshot first.png\nrun 16\nshot sub\\second.png\n",
                          {"--shots", shots.string()});
@@ -42,14 +43,14 @@ TEST(ShotScenarioTest, WritesThePictureIntoTheShotsFolderAndTracesIt) {
 }
 
 TEST(ShotScenarioTest, APictureBeforeThePluginLoadsShowsTheBackdrop) {
-    const fs::path shots = sim_process::makeTempFolder();
+    const fs::path shots = temp_files::folderUntilExit();
     const auto r = sim_process::run("shot plain.png\n", {"--shots", shots.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
     EXPECT_EQ(pngSize(shots / "plain.png"), std::make_pair(1920u, 1080u));
 }
 
 TEST(ShotScenarioTest, APathOutsideTheShotsFolderIsABadScenario) {
-    const fs::path shots = sim_process::makeTempFolder();
+    const fs::path shots = temp_files::folderUntilExit();
     for (const char* bad : {"shot ../out.png\n", "shot /tmp/out.png\n", "shot\n", "shot a b\n"}) {
         const auto r = sim_process::run(std::string("run 16\n") + bad, {"--shots", shots.string()});
         EXPECT_EQ(r.exitCode, 2) << bad;
@@ -59,7 +60,7 @@ TEST(ShotScenarioTest, APathOutsideTheShotsFolderIsABadScenario) {
 }
 
 TEST(ShotScenarioTest, AnUnwritableShotsFolderFailsTheRun) {
-    const fs::path shots = sim_process::makeTempFolder();
+    const fs::path shots = temp_files::folderUntilExit();
     std::ofstream(shots / "taken") << "a file where a folder should be";
     const auto r = sim_process::run("run 16\nshot taken/x.png\n", {"--shots", shots.string()});
     EXPECT_EQ(r.exitCode, 1);

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 using trace_reader::only;
@@ -65,7 +66,7 @@ TEST(SpineScenario, OpenMenuDisablesTheControlsOnEveryFrame) {
 }
 
 TEST(SpineScenario, BadScenarioExitsWithFileAndLineAndRunsNothing) {
-    const fs::path dir = sim_process::makeTempFolder();
+    const fs::path dir = temp_files::folderUntilExit();
     fs::create_directory(dir / "Velquist");
     const auto r = sim_process::run("file marker.ini\n[A]\nend\nrun 100\nrun soon\n",
                                     {"--game", dir.string()});
@@ -83,15 +84,14 @@ TEST(SpineScenario, UnknownCommandExits2) {
 }
 
 TEST(SpineScenario, FileAndRemoveChangeTheGivenGameFolder) {
-    const fs::path dir = sim_process::makeTempFolder();
+    const fs::path dir = temp_files::folderUntilExit();
     fs::create_directories(dir / "Velquist");
     std::ofstream(dir / "Velquist" / "old.ini") << "[X]\n";
     const auto r =
         sim_process::run("file Sub\\new.ini\n[GENERAL]\nmenuKey=8\nend\nremove old.ini\nrun 16\n",
                          {"--game", dir.string()});
     ASSERT_EQ(r.exitCode, 0) << r.errors;
-    EXPECT_EQ(sim_process::readFile(dir / "Velquist" / "Sub" / "new.ini"),
-              "[GENERAL]\nmenuKey=8\n");
+    EXPECT_EQ(temp_files::readFile(dir / "Velquist" / "Sub" / "new.ini"), "[GENERAL]\nmenuKey=8\n");
     EXPECT_FALSE(fs::exists(dir / "Velquist" / "old.ini"));
 }
 
@@ -123,17 +123,17 @@ TEST(SpineScenario, LoadAfterUnloadRegistersAgainWhileTimeGoesOn) {
 
 // velquist-sim's run with its words, standard error into errors; its exit status.
 int runWords(const std::string& words, std::string& errors) {
-    const fs::path file = fs::path(sim_process::makeTempFolder()) / "errors.txt";
+    const fs::path file = fs::path(temp_files::folderUntilExit()) / "errors.txt";
     const std::string command =
         std::string(VELQUIST_SIM) + " run " + words + " >/dev/null 2>'" + file.string() + "'";
     const int status = std::system(command.c_str()) >> 8;
-    errors = sim_process::readFile(file);
+    errors = temp_files::readFile(file);
     return status;
 }
 
 // A folder in place of the scenario is a bad command line: nothing runs, no trace is begun.
 TEST(SpineCommandLine, ScenarioThatIsAFolderCannotBeRead) {
-    const fs::path dir = sim_process::makeTempFolder();
+    const fs::path dir = temp_files::folderUntilExit();
     fs::create_directory(dir / "scenario.scn");
     std::string errors;
     EXPECT_EQ(runWords((dir / "scenario.scn").string() + " --trace " + (dir / "t.jsonl").string(),
@@ -147,7 +147,7 @@ TEST(SpineCommandLine, ScenarioThatIsAFolderCannotBeRead) {
 // A trace that cannot be written is an output the run cannot make: it fails (exit 1) before
 // anything runs, as a picture that cannot be written does.
 TEST(SpineCommandLine, TraceThatCannotBeWrittenFailsTheRunBeforeItStarts) {
-    const fs::path dir = sim_process::makeTempFolder();
+    const fs::path dir = temp_files::folderUntilExit();
     std::ofstream(dir / "shot.scn") << "run 100\nshot first.png\n";
     std::string errors;
     EXPECT_EQ(runWords((dir / "shot.scn").string() + " --shots " + dir.string() + " --trace " +

@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 
@@ -28,7 +29,7 @@ const char* const scenario =
 class BackgroundRun {
   public:
     BackgroundRun() {
-        const fs::path dir = sim_process::makeTempFolder();
+        const fs::path dir = temp_files::folderUntilExit();
         scenarioFile_ = dir / "hang.scn";
         trace_ = dir / "trace.jsonl";
         shots_ = dir / "shots";
@@ -57,7 +58,7 @@ class BackgroundRun {
         }
         return false;
     }
-    std::string trace() const { return sim_process::readFile(trace_); }
+    std::string trace() const { return temp_files::readFile(trace_); }
     bool shotWritten(const char* name) const { return fs::exists(shots_ / name); }
     // Sends the signal and returns the wait status.
     int stop(int sig) {

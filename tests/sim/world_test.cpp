@@ -2,6 +2,7 @@
 // the drive model.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <cstring>
 #include <initializer_list>
@@ -63,6 +64,15 @@ class World : public ::testing::Test {
     }
     int32_t handle(const char* name) { return vehicleNamed(name)->entity.handle; }
     int32_t ped() { return callInt(natives::playerPedId); }
+    // What the world answers for ped p of player 0: exists, control on, dead, being arrested
+    // and on the phone.
+    void expectPlayer(int32_t p, const std::array<int, 5>& states) {
+        EXPECT_EQ(callInt(natives::doesEntityExist, {arg(p)}), states[0]);
+        EXPECT_EQ(callInt(natives::isPlayerControlOn, {arg(0)}), states[1]);
+        EXPECT_EQ(callInt(natives::isEntityDead, {arg(p)}), states[2]);
+        EXPECT_EQ(callInt(natives::isPlayerBeingArrested, {arg(0), arg(1)}), states[3]);
+        EXPECT_EQ(callInt(natives::isPedRunningPhoneTask, {arg(p)}), states[4]);
+    }
 
   private:
     std::string script_;
@@ -75,18 +85,11 @@ using DriveModelTest = World;
 TEST_F(WorldNativesTest, PlayerStatesForTheHidingTest) {
     const int32_t p = ped();
     EXPECT_NE(p, 0);
-    EXPECT_EQ(callInt(natives::doesEntityExist, {arg(p)}), 1);
-    EXPECT_EQ(callInt(natives::isPlayerControlOn, {arg(0)}), 1);
-    EXPECT_EQ(callInt(natives::isEntityDead, {arg(p)}), 0);
-    EXPECT_EQ(callInt(natives::isPlayerBeingArrested, {arg(0), arg(1)}), 0);
-    EXPECT_EQ(callInt(natives::isPedRunningPhoneTask, {arg(p)}), 0);
+    // exists, control on, dead, being arrested, on the phone
+    expectPlayer(p, {1, 1, 0, 0, 0});
 
     run("player exists=0 control=0 dead=1 arrested=1 phone=1\n");
-    EXPECT_EQ(callInt(natives::doesEntityExist, {arg(p)}), 0);
-    EXPECT_EQ(callInt(natives::isPlayerControlOn, {arg(0)}), 0);
-    EXPECT_EQ(callInt(natives::isEntityDead, {arg(p)}), 1);
-    EXPECT_EQ(callInt(natives::isPlayerBeingArrested, {arg(0), arg(1)}), 1);
-    EXPECT_EQ(callInt(natives::isPedRunningPhoneTask, {arg(p)}), 1);
+    expectPlayer(p, {0, 0, 1, 1, 1});
 
     run("player index=3 control=1 arrested=0\n");
     EXPECT_EQ(callInt(natives::isPlayerControlOn, {arg(0)}), 0);  // not the player any more

@@ -20,6 +20,7 @@
 #include "render/texture_placement.h"
 #include "settings/profile_keys.h"
 #include "support/planted_images.h"
+#include "support/sim_screen.h"
 #include "support/temp_files.h"
 #include "tools/layout_check.h"
 #include "tools/screen_mask.h"
@@ -147,13 +148,7 @@ TEST(InkOnScreen, MeasuredExtentIsWhereTheRendererPaints) {
     temp_files::Folder folder;
     const fs::path box = folder.path() / "box.png";
     planted_images::writeBox(box, 200, 100, 30, 10, 170, 60);
-    sim::host.screenWidth = 1000;
-    sim::host.screenHeight = 800;
-    sim::host.textures.clear();
-    sim::host.draws.clear();
-    sim::host.frameRects.clear();
-    sim::host.frameTexts.clear();
-    sim::renderer().clearTextures();
+    sim_screen::reset(1000, 800);
     const auto copy = [](cairo_surface_t* s) {
         const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
         const unsigned char* data = cairo_image_surface_get_data(s);
@@ -191,9 +186,7 @@ TEST(InkOnScreen, MeasuredExtentIsWhereTheRendererPaints) {
             top = std::min(top, y);
             bottom = std::max(bottom, y + 1);
         }
-    sim::host.draws.clear();
-    sim::host.textures.clear();
-    sim::renderer().clearTextures();
+    sim_screen::reset();
 
     sim::InkCache cache;
     const sim::ImageInk* ink = cache.ink(box.string());

@@ -14,33 +14,34 @@
 #include "settings/brand_tables.h"
 #include "skin/brand_list.h"
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace {
 
 std::vector<std::string> read(const std::string& ini, std::vector<std::string>& skipped) {
-    const std::string file = sim_process::makeTempFolder() + "/settingsBrands.ini";
+    const std::string file = temp_files::folderUntilExit() + "/settingsBrands.ini";
     std::ofstream(file, std::ios::binary) << ini;
     return skin::readBrandNames(file, skipped);
 }
 
-TEST(BrandListTest, NamesComeInIndexOrderFromTheBrandSectionOnly) {
+// The names read from the file, and the ones it skipped.
+void expectNames(const std::string& ini, const std::vector<std::string>& names,
+                 const std::vector<std::string>& skippedNames) {
     std::vector<std::string> skipped;
-    const auto names = read(
+    EXPECT_EQ(read(ini, skipped), names);
+    EXPECT_EQ(skipped, skippedNames);
+}
+
+TEST(BrandListTest, NamesComeInIndexOrderFromTheBrandSectionOnly) {
+    expectNames(
         "; comment\r\n[LIVERY]\r\nbrand0=NotABrand\r\n[brand]\r\nBRAND2 = Two \r\nbrand0=Zero\r\n"
         "brand0=Again\r\nbrand100=Beyond\r\nbrand07=Padded\r\nbrand1=Zero\r\n",
-        skipped);
-    EXPECT_EQ(names, (std::vector<std::string>{"Zero", "Two"}));
-    EXPECT_TRUE(skipped.empty());
+        {"Zero", "Two"}, {});
 }
 
 TEST(BrandListTest, NamesThatCannotBeFileNamesAreReported) {
-    std::vector<std::string> skipped;
-    const auto names = read(
-        "[BRAND]\nbrand0=Sub\\Name\nbrand1=..\nbrand2=\nbrand3=Fine\n"
-        "brand4=a/b\n",
-        skipped);
-    EXPECT_EQ(names, (std::vector<std::string>{"Fine"}));
-    EXPECT_EQ(skipped, (std::vector<std::string>{"Sub\\Name", "..", "", "a/b"}));
+    expectNames("[BRAND]\nbrand0=Sub\\Name\nbrand1=..\nbrand2=\nbrand3=Fine\nbrand4=a/b\n",
+                {"Fine"}, {"Sub\\Name", "..", "", "a/b"});
 }
 
 TEST(BrandListTest, LongNamesAreCutAsThePluginCutsThem) {
@@ -59,7 +60,7 @@ TEST(BrandListTest, NoFileGivesNoNames) {
 // Quotes, blanks, a comment, a byte-order mark: the names are the ones the plug-in reads from
 // the same file, each once, in index order.
 TEST(BrandListTest, NamesAreTheOnesThePluginReads) {
-    const std::string game = sim_process::makeTempFolder();
+    const std::string game = temp_files::folderUntilExit();
     std::filesystem::create_directories(game + "/Velquist");
     const std::string file = game + "/Velquist/settingsBrands.ini";
     std::ofstream(file, std::ios::binary)
@@ -84,7 +85,7 @@ TEST(BrandListTest, NamesAreTheOnesThePluginReads) {
 }
 
 TEST(BrandListTest, SkinWritesEachLogoUnderTheNameThePluginAsksFor) {
-    const std::string dir = sim_process::makeTempFolder();
+    const std::string dir = temp_files::folderUntilExit();
     std::ofstream(dir + "/brands.ini", std::ios::binary)
         << "[BRAND]\r\nbrand0=\"Generic\"\r\nbrand1=\"Quoted\"\r\nbrand2=../Out\r\n";
     const std::string command = std::string(VELQUIST_SKIN) + " " + dir + "/out --brands " + dir +

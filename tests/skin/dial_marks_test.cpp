@@ -13,6 +13,7 @@
 #include "render/renderer.h"
 #include "skin/dial_scales.h"
 #include "support/dial_probe.h"
+#include "support/sim_screen.h"
 
 namespace cat = velquist::catalogue;
 using sim::host;
@@ -26,16 +27,7 @@ using dial_probe::Point;
 
 class DialMarks : public ::testing::Test {
   protected:
-    void SetUp() override {
-        host.screenWidth = screen;
-        host.screenHeight = screen;
-        host.tick = 100000;
-        host.textures.clear();
-        host.draws.clear();
-        host.frameRects.clear();
-        host.frameTexts.clear();
-        sim::renderer().clearTextures();
-    }
+    void SetUp() override { sim_screen::reset(screen, screen); }
     int texture(const std::string& relative) {
         std::string path = std::string(VELQUIST_SKIN_FOLDER) + "/" + relative;
         for (char& c : path)
@@ -49,6 +41,17 @@ class DialMarks : public ::testing::Test {
             sim::DrawRecord{id,   0,        0,    150, 1.0f, 1.0f, 0.5f, 0.5f,     0.5f,
                             0.5f, rotation, 1.0f, r,   g,    b,    1.0f, host.tick};
         return sim::renderer().compose();
+    }
+    // A dial face alone, tinted magenta, as a picture of its own (the caller destroys it):
+    // the next compose reuses the renderer's picture.
+    cairo_surface_t* faceAlone(int dial) {
+        cairo_surface_t* picture = alone(dial, 0, 1, 0, 1);
+        cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_RGB24, screen, screen);
+        cairo_t* cr = cairo_create(copy);
+        cairo_set_source_surface(cr, picture, 0, 0);
+        cairo_paint(cr);
+        cairo_destroy(cr);
+        return copy;
     }
     // The needle, tinted green: its farthest green pixel from the pivot.
     Point needleTip(int needle, double turns) {
@@ -72,13 +75,7 @@ TEST_F(DialMarksTest, VelocityNeedleLandsOnEveryPrintedSpeed) {
     for (int face = 0; face < cat::velocityFaceCount; ++face) {
         const auto cal = velquist::toCalibration(velquist::calibrationDefaults[face]);
         const int dial = texture(cat::velocityFaces[face].file);
-        cairo_surface_t* picture = alone(dial, 0, 1, 0, 1);
-        // The face is copied: the next compose reuses the renderer's picture.
-        cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_RGB24, screen, screen);
-        cairo_t* cr = cairo_create(copy);
-        cairo_set_source_surface(cr, picture, 0, 0);
-        cairo_paint(cr);
-        cairo_destroy(cr);
+        cairo_surface_t* copy = faceAlone(dial);
         const auto& scale = skin::velocityScales[face];
         for (int i = 0; i < scale.labelCount; ++i) {
             const double turns =
@@ -98,12 +95,7 @@ TEST_F(DialMarksTest, RpmNeedleLandsOnEveryPrintedThousand) {
     for (int face = 0; face < cat::rpmDialCount; ++face) {
         ASSERT_EQ(velquist::rpmDialFor(maxRpm[face]), face);
         const int dial = texture(cat::rpmDials[face]);
-        cairo_surface_t* picture = alone(dial, 0, 1, 0, 1);
-        cairo_surface_t* copy = cairo_image_surface_create(CAIRO_FORMAT_RGB24, screen, screen);
-        cairo_t* cr = cairo_create(copy);
-        cairo_set_source_surface(cr, picture, 0, 0);
-        cairo_paint(cr);
-        cairo_destroy(cr);
+        cairo_surface_t* copy = faceAlone(dial);
         const int full = cat::rpmDialFullScale[face];
         const double topAt = velquist::rpmNeedleFraction(1.0f, maxRpm[face]) * full;
         for (int n = 0; n <= full; n += skin::rpmScales[face].labelStep) {

@@ -16,6 +16,7 @@
 #include "robustness/checked_run.h"
 #include "settings/profile_keys.h"
 #include "support/sim_process.h"
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 using trace_check::Segment;
@@ -34,7 +35,7 @@ struct SoakRun {
 SoakRun& soak() {
     static SoakRun* run = [] {
         auto* r = new SoakRun;
-        const fs::path game = sim_process::makeTempFolder();
+        const fs::path game = temp_files::folderUntilExit();
         fs::copy(fs::path(VELQUIST_SIM).parent_path() / "Velquist", game / "Velquist",
                  fs::copy_options::recursive);
         r->dataFolder = game / "Velquist";

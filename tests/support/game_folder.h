@@ -6,17 +6,16 @@
 #include <filesystem>
 #include <string>
 
+#include "support/temp_files.h"
+
 namespace testing_host {
 
 class GameFolder {
   public:
     GameFolder();
-    ~GameFolder();
-    GameFolder(const GameFolder&) = delete;
-    GameFolder& operator=(const GameFolder&) = delete;
 
     // The data folder Velquist/ on the host.
-    std::filesystem::path data() const { return root_ / "Velquist"; }
+    std::filesystem::path data() const { return root_.path() / "Velquist"; }
     // Writes (creating or replacing) a file of the data folder, bytes as given.
     void write(const std::string& name, const std::string& content) const;
     // The bytes of a file of the data folder; empty when there is none.
@@ -24,7 +23,7 @@ class GameFolder {
     bool exists(const std::string& name) const;
 
   private:
-    std::filesystem::path root_;
+    temp_files::Folder root_;  // removed with the object
 };
 
 }  // namespace testing_host

@@ -12,27 +12,26 @@
 #include "core/schedule.h"
 #include "hud/display_settings.h"
 #include "hud/hud_layout.h"
-#include "hud/refresh_hud.h"
 #include "hud/texture_set.h"
 #include "settings/extended_settings.h"
 #include "settings/profile_settings.h"
 #include "support/fake_game.h"
-#include "support/game_folder.h"
+#include "support/plugin_test.h"
+#include "support/refreshes.h"
 #include "support/test_host.h"
 
 namespace testing_host {
 
-class HudTest : public ::testing::Test {
+class HudTest : public FolderTest {
   protected:
     void SetUp() override {
-        reset();
-        folder.emplace();
+        FolderTest::SetUp();
         game.emplace();
         velquist::readExtendedSettings();  // the defaults: no file
         velquist::deriveDisplaySettings();
         velquist::computeLayout();
         velquist::loadHudTextures();
-        host.draws.clear();
+        clearDraws();
     }
     // The player gets into a car of the class (handle returned); nothing refreshes yet.
     int32_t car(int32_t vehicleClass = 0, int slot = 3) {
@@ -46,14 +45,7 @@ class HudTest : public ::testing::Test {
         return handle;
     }
     // Refreshes every `elapsed` ms, as the frame step would.
-    void refresh(int times = 1, int32_t elapsed = 16) {
-        for (int i = 0; i < times; ++i) {
-            host.tick += static_cast<uint32_t>(elapsed);
-            ++velquist::schedule.refreshCount;
-            velquist::schedule.refreshElapsed = elapsed;
-            velquist::refreshHud();
-        }
-    }
+    void refresh(int times = 1, int32_t elapsed = 16) { runRefreshes(times, elapsed); }
     // Runs refreshes until the next one is a 100th, so that the cluster is lit.
     void lightUp() {
         while (velquist::schedule.refreshCount % 100 != 99)
@@ -67,7 +59,6 @@ class HudTest : public ::testing::Test {
             if (d.id == id) out.push_back(d);
         return out;
     }
-    std::optional<GameFolder> folder;
     std::optional<FakeGame> game;
 };
 

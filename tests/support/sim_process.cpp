@@ -5,21 +5,14 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+
+#include "support/temp_files.h"
 
 namespace fs = std::filesystem;
 
 namespace sim_process {
 
 namespace {
-
-std::string slurpFile(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 std::string shellQuote(const std::string& s) {
     std::string out = "'";
@@ -48,48 +41,32 @@ Result runPath(const fs::path& scenario, const std::vector<std::string>& extraAr
     const int status = std::system(cmd.c_str());
     Result r;
     r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.errors = slurpFile(errors);
+    r.errors = temp_files::readFile(errors);
     if (fs::exists(trace)) {
-        r.traceText = slurpFile(trace);
+        r.traceText = temp_files::readFile(trace);
         if (parse) r.trace = trace_reader::parseLines(r.traceText);
     }
     return r;
 }
 
+// Runs the scenario text, written to test.scn in a fresh work folder.
+Result runText(const std::string& scenario, const std::vector<std::string>& extraArgs,
+               bool parse = true, const std::string& prefix = "") {
+    const fs::path work = temp_files::folderUntilExit();
+    const fs::path file = work / "test.scn";
+    temp_files::writeFile(file, scenario);
+    return runPath(file, extraArgs, work, parse, prefix);
+}
+
 }  // namespace
 
-std::string readFile(const fs::path& path) {
-    return slurpFile(path);
-}
-
-std::string makeTempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "velquist-test-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) return {};
-    static std::vector<std::string> made;
-    static struct Cleanup {
-        ~Cleanup() {
-            std::error_code ec;
-            for (const std::string& d : made)
-                fs::remove_all(d, ec);
-        }
-    } cleanup;
-    made.push_back(pattern);
-    return pattern;
-}
-
 Result run(const std::string& scenario, const std::vector<std::string>& extraArgs) {
-    const fs::path work = makeTempFolder();
-    const fs::path file = work / "test.scn";
-    std::ofstream(file, std::ios::binary) << scenario;
-    return runPath(file, extraArgs, work);
+    return runText(scenario, extraArgs);
 }
 
 Result runUnder(const std::string& prefix, const std::string& scenario,
                 const std::vector<std::string>& extraArgs) {
-    const fs::path work = makeTempFolder();
-    const fs::path file = work / "test.scn";
-    std::ofstream(file, std::ios::binary) << scenario;
-    return runPath(file, extraArgs, work, true, prefix);
+    return runText(scenario, extraArgs, true, prefix);
 }
 
 Result runWithin(int seconds, const std::string& scenario,
@@ -98,14 +75,11 @@ Result runWithin(int seconds, const std::string& scenario,
 }
 
 Result runUnparsed(const std::string& scenario, const std::vector<std::string>& extraArgs) {
-    const fs::path work = makeTempFolder();
-    const fs::path file = work / "test.scn";
-    std::ofstream(file, std::ios::binary) << scenario;
-    return runPath(file, extraArgs, work, false);
+    return runText(scenario, extraArgs, false);
 }
 
 Result runFile(const std::string& name, const std::vector<std::string>& extraArgs) {
-    return runPath(fs::path(VELQUIST_SCENARIOS) / name, extraArgs, makeTempFolder());
+    return runPath(fs::path(VELQUIST_SCENARIOS) / name, extraArgs, temp_files::folderUntilExit());
 }
 
 }  // namespace sim_process

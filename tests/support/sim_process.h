@@ -2,7 +2,6 @@
 // collects its exit status, error output and trace.
 #pragma once
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -36,11 +35,5 @@ Result runUnparsed(const std::string& scenario, const std::vector<std::string>& 
 
 // Runs a scenario file of tests/scenarios.
 Result runFile(const std::string& name, const std::vector<std::string>& extraArgs = {});
-
-// The whole content of a file ("" when it cannot be read).
-std::string readFile(const std::filesystem::path& path);
-
-// A fresh empty folder under the system's temporary folder, removed at exit of the test.
-std::string makeTempFolder();
 
 }  // namespace sim_process

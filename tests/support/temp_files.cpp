@@ -4,25 +4,42 @@
 
 #include <fstream>
 #include <iterator>
-
-#include "host/portable/portable_platform.h"
+#include <vector>
 
 namespace fs = std::filesystem;
 
 namespace temp_files {
 
-Folder::Folder() {
-    std::string pattern = (fs::temp_directory_path() / "velquist-unit-XXXXXX").string();
-    if (mkdtemp(pattern.data())) root = pattern;
+namespace {
+
+// The one place a temporary folder is made; empty when it cannot be.
+std::string makeFolder() {
+    std::error_code ec;
+    std::string pattern = (fs::temp_directory_path(ec) / "velquist-test-XXXXXX").string();
+    return mkdtemp(pattern.data()) ? pattern : std::string();
 }
+
+}  // namespace
+
+Folder::Folder() : root(makeFolder()) {}
 
 Folder::~Folder() {
     std::error_code ec;
     if (!root.empty()) fs::remove_all(root, ec);
 }
 
-std::string Folder::pluginPath(const std::string& relative) const {
-    return velquist::platform::portable::toPluginPath((root / relative).string());
+std::string folderUntilExit() {
+    static std::vector<std::string> made;
+    static struct Cleanup {
+        ~Cleanup() {
+            std::error_code ec;
+            for (const std::string& d : made)
+                fs::remove_all(d, ec);
+        }
+    } cleanup;
+    std::string folder = makeFolder();
+    if (!folder.empty()) made.push_back(folder);
+    return folder;
 }
 
 void writeFile(const fs::path& file, const std::string& bytes) {

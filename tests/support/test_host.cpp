@@ -43,6 +43,10 @@ void reset() {
     velquist::platform::portable::config.tick = [] { return host.tick; };
 }
 
+void clearDraws() {
+    host.draws.clear();
+}
+
 int callsOf(uint64_t hash) {
     int n = 0;
     for (const NativeRecord& r : host.natives)
@@ -66,23 +70,25 @@ struct HostScope {
     HostScope& operator=(const HostScope&) = delete;
 };
 
+// A registration call, recorded by name.
+void recordCall(const char* name) {
+    const HostScope scope;
+    host.calls.push_back(name);
+}
+
 }  // namespace
 
 void scriptRegister(ModuleHandle, ScriptFunction) {
-    const HostScope scope;
-    host.calls.push_back("scriptRegister");
+    recordCall("scriptRegister");
 }
 void scriptUnregister(ModuleHandle) {
-    const HostScope scope;
-    host.calls.push_back("scriptUnregister");
+    recordCall("scriptUnregister");
 }
 void keyboardHandlerRegister(KeyboardHandler) {
-    const HostScope scope;
-    host.calls.push_back("keyboardHandlerRegister");
+    recordCall("keyboardHandlerRegister");
 }
 void keyboardHandlerUnregister(KeyboardHandler) {
-    const HostScope scope;
-    host.calls.push_back("keyboardHandlerUnregister");
+    recordCall("keyboardHandlerUnregister");
 }
 void scriptWait(uint32_t) {
     host.tick += host.frameTime;

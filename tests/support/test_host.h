@@ -59,6 +59,10 @@ extern int hostDepth;
 // sample, game memory, HUD state and textures).
 void reset();
 
+// Forgets the draws recorded so far, so that a test sees only the draws of what it runs
+// next; the textures, the clock and the plug-in's state stay.
+void clearDraws();
+
 // How often the native was called since the record was last cleared.
 int callsOf(uint64_t hash);
 

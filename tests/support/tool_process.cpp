@@ -4,8 +4,9 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
+
+#include "support/temp_files.h"
 
 namespace tool_process {
 
@@ -27,8 +28,8 @@ Result run(const std::vector<std::string>& args, const std::vector<std::string>&
 
 Result runProgram(const std::string& program, const std::vector<std::string>& args,
                   const std::vector<std::string>& environment, int seconds) {
-    const std::filesystem::path errors = std::filesystem::temp_directory_path() /
-                                         ("velquist-tool-" + std::to_string(::getpid()) + ".err");
+    const temp_files::Folder work;
+    const std::filesystem::path errors = work.path() / "stderr.txt";
     std::string command;
     for (const std::string& e : environment)
         command += quoted(e) + " ";
@@ -47,12 +48,7 @@ Result runProgram(const std::string& program, const std::vector<std::string>& ar
         result.out.append(buffer, n);
     const int status = ::pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(errors);
-    std::ostringstream text;
-    text << in.rdbuf();
-    result.errors = text.str();
-    std::error_code ec;
-    std::filesystem::remove(errors, ec);
+    result.errors = temp_files::readFile(errors);
     return result;
 }
 

@@ -1,10 +1,11 @@
 #include "support/trace_reader.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+
+#include "support/trace_json.h"
 
 namespace trace_reader {
 
@@ -15,123 +16,38 @@ const Value& nullValue() {
     return v;
 }
 
-class Parser {
-  public:
-    explicit Parser(const std::string& text) : s_(text) {}
-
-    Value document() {
-        Value v = value();
-        skip();
-        if (i_ != s_.size()) fail("trailing text");
-        return v;
-    }
-
-  private:
-    const std::string& s_;
-    size_t i_ = 0;
-
-    [[noreturn]] void fail(const char* what) {
-        throw std::runtime_error(std::string("bad JSON (") + what + ") at " + std::to_string(i_) +
-                                 ": " + s_);
-    }
-    void skip() {
-        while (i_ < s_.size() && (s_[i_] == ' ' || s_[i_] == '\t' || s_[i_] == '\r'))
-            ++i_;
-    }
-    bool take(char c) {
-        skip();
-        if (i_ < s_.size() && s_[i_] == c) {
-            ++i_;
-            return true;
-        }
-        return false;
-    }
-    bool word(const char* w) {
-        const size_t n = std::char_traits<char>::length(w);
-        if (s_.compare(i_, n, w) == 0) {
-            i_ += n;
-            return true;
-        }
-        return false;
-    }
-    std::string string() {
-        if (!take('"')) fail("expected a string");
-        std::string out;
-        while (i_ < s_.size() && s_[i_] != '"') {
-            char c = s_[i_++];
-            if (c == '\\') {
-                if (i_ >= s_.size()) fail("bad escape");
-                const char e = s_[i_++];
-                switch (e) {
-                    case 'n':
-                        out += '\n';
-                        break;
-                    case 't':
-                        out += '\t';
-                        break;
-                    case 'r':
-                        out += '\r';
-                        break;
-                    case 'u': {
-                        if (i_ + 4 > s_.size()) fail("bad escape");
-                        const long code = std::strtol(s_.substr(i_, 4).c_str(), nullptr, 16);
-                        i_ += 4;
-                        out += static_cast<char>(code);  // the trace escapes single bytes
-                        break;
-                    }
-                    default:
-                        out += e;
-                }
-            } else {
-                out += c;
-            }
-        }
-        if (i_ >= s_.size()) fail("unterminated string");
-        ++i_;
-        return out;
-    }
-    Value value() {
-        skip();
-        if (i_ >= s_.size()) fail("unexpected end");
-        Value v;
-        const char c = s_[i_];
-        if (c == '{') {
-            ++i_;
-            v.type = Value::Type::object;
-            if (take('}')) return v;
-            do {
-                std::string key = string();
-                if (!take(':')) fail("expected :");
-                v.object[key] = value();
-            } while (take(','));
-            if (!take('}')) fail("expected }");
-        } else if (c == '[') {
-            ++i_;
-            v.type = Value::Type::array;
-            if (take(']')) return v;
-            do
-                v.array.push_back(value());
-            while (take(','));
-            if (!take(']')) fail("expected ]");
-        } else if (c == '"') {
-            v.type = Value::Type::string;
-            v.string = string();
-        } else if (word("true")) {
+// The reader's value of a value as the one trace reader read it.
+Value fromJson(const trace_json::Value& json) {
+    using Type = trace_json::Value::Type;
+    Value v;
+    switch (json.type) {
+        case Type::null:
+            break;
+        case Type::boolean:
             v.type = Value::Type::boolean;
-            v.boolean = true;
-        } else if (word("false")) {
-            v.type = Value::Type::boolean;
-        } else if (word("null")) {
-        } else {
-            char* end = nullptr;
-            v.number = std::strtod(s_.c_str() + i_, &end);
-            if (end == s_.c_str() + i_) fail("expected a value");
-            i_ = static_cast<size_t>(end - s_.c_str());
+            v.boolean = json.text == "true";
+            break;
+        case Type::number:
             v.type = Value::Type::number;
-        }
-        return v;
+            v.number = json.number;
+            break;
+        case Type::string:
+            v.type = Value::Type::string;
+            v.string = json.text;
+            break;
+        case Type::array:
+            v.type = Value::Type::array;
+            for (const trace_json::Value& item : json.items)
+                v.array.push_back(fromJson(item));
+            break;
+        case Type::object:
+            v.type = Value::Type::object;
+            for (const auto& [key, member] : json.members)
+                v.object[key] = fromJson(member);
+            break;
     }
-};
+    return v;
+}
 
 }  // namespace
 
@@ -145,7 +61,11 @@ const Value& Value::operator[](size_t i) const {
 }
 
 Value parse(const std::string& json) {
-    return Parser(json).document();
+    trace_json::Value read;
+    std::string error;
+    if (!trace_json::parse(json, read, error))
+        throw std::runtime_error("bad JSON (" + error + "): " + json);
+    return fromJson(read);
 }
 
 std::vector<Event> parseLines(const std::string& text) {

@@ -29,6 +29,12 @@ class AccelerationRunTest : public ::testing::Test {
         }
         return finished;
     }
+    // The test armed in mode 1 (once) or 2 (again and again), from and to speeds in tens.
+    static void arm(int32_t mode, int32_t startTens, int32_t stopTens) {
+        acceleration.testMode = mode;
+        acceleration.startSpeedTens = startTens;
+        acceleration.stopSpeedTens = stopTens;
+    }
     float previous = 0.0f;
     uint32_t now = 100000;
 };
@@ -61,9 +67,7 @@ TEST_F(AccelerationRunTest, ArmedOnStaysArmedAndRunsAgain) {
 }
 
 TEST_F(AccelerationRunTest, FallingBelowTheStartDropsTheRun) {
-    acceleration.testMode = 1;
-    acceleration.startSpeedTens = 5;
-    acceleration.stopSpeedTens = 12;
+    arm(1, 5, 12);
     feed({40, 55});
     EXPECT_TRUE(acceleration.measuring);
     EXPECT_FALSE(feed({45}));
@@ -72,9 +76,7 @@ TEST_F(AccelerationRunTest, FallingBelowTheStartDropsTheRun) {
 }
 
 TEST_F(AccelerationRunTest, BrakingRunFinishesWhenTheVehicleStops) {
-    acceleration.testMode = 1;
-    acceleration.startSpeedTens = 10;
-    acceleration.stopSpeedTens = 0;
+    arm(1, 10, 0);
     feed({120, 99});
     EXPECT_TRUE(acceleration.measuring);
     EXPECT_FALSE(feed({50, 1}));
@@ -125,9 +127,7 @@ TEST_F(AccelerationRunTest, OverlayShowsLiveTimeThenTheResultFor5s) {
 }
 
 TEST_F(AccelerationRunTest, RunDroppedWithinFiveSecondsOfAResultShowsNothing) {
-    acceleration.testMode = 2;
-    acceleration.startSpeedTens = 5;
-    acceleration.stopSpeedTens = 10;
+    arm(2, 5, 10);
     feed({0, 60, 120});  // finished
     feed({40, 60});      // a new run starts...
     feed({40});          // ...and is dropped

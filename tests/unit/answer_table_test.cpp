@@ -7,6 +7,7 @@
 
 #include "answers/answer_table.h"
 #include "host/native_call.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using answers::AnswerTable;
@@ -23,10 +24,7 @@ uint64_t colliding(uint64_t k) {
     return k << 40;
 }
 
-class AnswerTableTest : public ::testing::Test {
-  protected:
-    void SetUp() override { testing_host::reset(); }
-};
+using AnswerTableTest = testing_host::PluginTest;
 
 using AnswerRoundTripTest = AnswerTableTest;
 

@@ -13,20 +13,14 @@
 #include "core/process_texts.h"
 #include "settings/brand_tables.h"
 #include "support/game_folder.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
 
 namespace {
 
-class Brands : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        testing_host::reset();
-        folder.emplace();
-    }
-    std::optional<testing_host::GameFolder> folder;
-};
+using Brands = testing_host::FolderTest;
 
 using BrandTablesTest = Brands;
 using ShippedTablesTest = Brands;

@@ -13,6 +13,7 @@
 #include "settings/general_settings.h"
 #include "settings/profile_settings.h"
 #include "support/game_folder.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -29,10 +30,13 @@ void release(uint32_t key) {
     onKeyboardEvent(key, 1, 0, 0, 0, 1, 1);
 }
 
-class Core : public ::testing::Test {
-  protected:
-    void SetUp() override { testing_host::reset(); }
-};
+using Core = testing_host::PluginTest;
+
+// Runs n frames.
+void frames(int n) {
+    for (int i = 0; i < n; ++i)
+        frameStep();
+}
 
 using KeyStateTableTest = Core;
 using LibraryEntryTest = Core;
@@ -149,8 +153,7 @@ TEST_F(FrameStepTest, RefreshOnFirstFrame12msOrMoreAfterThePrevious) {
 
 TEST_F(FrameStepTest, FramesLongerThanTheIntervalRefreshEveryFrame) {
     host.frameTime = 13;
-    for (int i = 0; i < 10; ++i)
-        frameStep();
+    frames(10);
     EXPECT_EQ(schedule.refreshCount, 10u);
     EXPECT_EQ(schedule.refreshElapsed, 13);
 }
@@ -159,8 +162,7 @@ TEST_F(FrameStepTest, LongerIntervalSpacesTheRefreshes) {
     general.refreshInterval = 50;
     host.frameTime = 16;
     frameStep();  // 100000: refresh
-    for (int i = 0; i < 3; ++i)
-        frameStep();  // 100016, 100032, 100048: none
+    frames(3);    // 100016, 100032, 100048: none
     EXPECT_EQ(schedule.refreshCount, 1u);
     frameStep();  // 100064: refresh
     EXPECT_EQ(schedule.refreshCount, 2u);
@@ -193,8 +195,7 @@ TEST_F(FrameStepTest, FirstRefreshLateInTheTickCountHasTheLongestElapsedNotANega
 
 TEST_F(FrameStepTest, ModDisabledMeansNoRefresh) {
     schedule.modEnabled = 0;
-    for (int i = 0; i < 5; ++i)
-        frameStep();
+    frames(5);
     EXPECT_EQ(schedule.refreshCount, 0u);
     EXPECT_EQ(host.frames, 5);
 }

@@ -7,15 +7,15 @@
 #include "hud/display_settings.h"
 #include "hud/hud_layout.h"
 #include "settings/profile_settings.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
 
 namespace {
 
-class Display : public ::testing::Test {
+class Display : public testing_host::PluginTest {
   protected:
-    void SetUp() override { testing_host::reset(); }
     // deriveDisplaySettings then computeLayout, as after a profile read.
     void apply() {
         deriveDisplaySettings();

@@ -9,6 +9,7 @@
 
 #include "settings/extended_settings.h"
 #include "support/game_folder.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -16,14 +17,7 @@ namespace cat = velquist::catalogue;
 
 namespace {
 
-class Extended : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        testing_host::reset();
-        folder.emplace();
-    }
-    std::optional<testing_host::GameFolder> folder;
-};
+using Extended = testing_host::FolderTest;
 
 using ExtendedSettingsTest = Extended;
 using DialCalibrationTableTest = Extended;

@@ -9,6 +9,7 @@
 #include "host/portable/portable_platform.h"
 #include "support/crafted_pool.h"
 #include "support/mapped_pages.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -33,10 +34,7 @@ uintptr_t at(const std::vector<uint8_t>& image, size_t offset) {
     return reinterpret_cast<uintptr_t>(image.data()) + offset;
 }
 
-class GameMemory : public ::testing::Test {
-  protected:
-    void SetUp() override { testing_host::reset(); }
-};
+using GameMemory = testing_host::PluginTest;
 
 using EntityPoolScanTest = GameMemory;
 using VehicleFieldReadTest = GameMemory;

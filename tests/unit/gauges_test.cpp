@@ -22,40 +22,53 @@ using PrimaryColourTest = testing_host::HudTest;
 using VelocityGaugeTest = testing_host::HudTest;
 using RpmGaugeTest = testing_host::HudTest;
 
-int32_t variantOf(VehicleKind kind, int32_t vehicleClass, int32_t step, bool highSpeedo) {
-    sample.vehicleKind = kind;
-    sample.vehicleClass = vehicleClass;
-    hud.dialStep = step;
-    profile.useHighSpeedo = highSpeedo ? 1 : 0;
-    return dialVariant();
+// A vehicle, its dial step and useHighSpeedo, and the dial variant it must get.
+struct VariantCase {
+    VehicleKind kind;
+    int32_t vehicleClass;
+    int32_t step;
+    bool highSpeedo;
+    int32_t variant;
+};
+
+void expectVariants(std::initializer_list<VariantCase> cases) {
+    for (const VariantCase& c : cases) {
+        sample.vehicleKind = c.kind;
+        sample.vehicleClass = c.vehicleClass;
+        hud.dialStep = c.step;
+        profile.useHighSpeedo = c.highSpeedo ? 1 : 0;
+        EXPECT_EQ(dialVariant(), c.variant)
+            << "kind " << static_cast<int>(c.kind) << ", class " << c.vehicleClass << ", step "
+            << c.step << ", high " << c.highSpeedo;
+    }
 }
 
 TEST_F(DialVariantTest, CarsStartByClassAndStepUp) {
     // useHighSpeedo off: 1 and 3..8 start one up, the rest on the first dial
-    EXPECT_EQ(variantOf(kindCar, 0, 0, false), 0);
-    EXPECT_EQ(variantOf(kindCar, 1, 0, false), 1);
-    EXPECT_EQ(variantOf(kindCar, 2, 1, false), 1);
-    EXPECT_EQ(variantOf(kindCar, 8, 1, false), 2);
-    EXPECT_EQ(variantOf(kindCar, 9, 0, false), 0);
-    EXPECT_EQ(variantOf(kindCar, 18, 2, false), 2);
+    expectVariants({{kindCar, 0, 0, false, 0},
+                    {kindCar, 1, 0, false, 1},
+                    {kindCar, 2, 1, false, 1},
+                    {kindCar, 8, 1, false, 2},
+                    {kindCar, 9, 0, false, 0},
+                    {kindCar, 18, 2, false, 2}});
     // useHighSpeedo on: 6 and 7 on the widest at once, 0..5, 8 and 18 one up
-    EXPECT_EQ(variantOf(kindCar, 6, 0, true), 2);
-    EXPECT_EQ(variantOf(kindCar, 7, 1, true), 2);
-    EXPECT_EQ(variantOf(kindCar, 0, 0, true), 1);
-    EXPECT_EQ(variantOf(kindCar, 18, 0, true), 1);
-    EXPECT_EQ(variantOf(kindCar, 12, 0, true), 0);
+    expectVariants({{kindCar, 6, 0, true, 2},
+                    {kindCar, 7, 1, true, 2},
+                    {kindCar, 0, 0, true, 1},
+                    {kindCar, 18, 0, true, 1},
+                    {kindCar, 12, 0, true, 0}});
 }
 
 TEST_F(DialVariantTest, NoKindGoesBeyondItsWidestDial) {
     // Switching useHighSpeedo on after two step-ups would ask for a fourth car dial.
-    EXPECT_EQ(variantOf(kindCar, 0, 2, true), 2);
-    EXPECT_EQ(variantOf(kindCar, 18, 2, true), 2);
-    EXPECT_EQ(variantOf(kindTrain, 21, 1, false), 1);
-    EXPECT_EQ(variantOf(kindTrain, 21, 5, false), 1);
-    EXPECT_EQ(variantOf(kindBoat, 14, 0, true), 1);
-    EXPECT_EQ(variantOf(kindBoat, 14, 2, false), 0);
-    EXPECT_EQ(variantOf(kindBicycle, 13, 2, true), 0);
-    EXPECT_EQ(variantOf(kindPlane, 16, 2, true), 0);
+    expectVariants({{kindCar, 0, 2, true, 2},
+                    {kindCar, 18, 2, true, 2},
+                    {kindTrain, 21, 1, false, 1},
+                    {kindTrain, 21, 5, false, 1},
+                    {kindBoat, 14, 0, true, 1},
+                    {kindBoat, 14, 2, false, 0},
+                    {kindBicycle, 13, 2, true, 0},
+                    {kindPlane, 16, 2, true, 0}});
 }
 
 TEST_F(DialStepUpTest, CarNeedsThrottleAndTheEndOfTheScale) {
@@ -193,7 +206,7 @@ TEST_F(VelocityGaugeTest, FourLayersAtTheMainPlace) {
 
 TEST_F(VelocityGaugeTest, ShortNeedleOnlyBesideTheLedsAndGearOfADriversCar) {
     auto needle = [&] {
-        host.draws.clear();
+        testing_host::clearDraws();
         drawVelocityGauge();
         return host.draws.back().id;
     };
@@ -231,7 +244,7 @@ TEST_F(RpmGaugeTest, FaceByMaximumRpmNeedleByGearShadowBySide) {
     for (const auto& d : host.draws)
         EXPECT_EQ(d.posX, layout.extraX);
 
-    host.draws.clear();
+    testing_host::clearDraws();
     profile.gear = 0;
     profile.isExtraGaugeLeft = 0;
     sample.maxRpmThousands = 12.5f;

@@ -76,7 +76,7 @@ TEST_F(RpmLedsTest, AShiftHintDarkensTheRowForTheFirstHalfOfEach200ms) {
     sample.shiftUpHint = true;
     auto lit = [&](uint32_t tick) {
         host.tick = tick;
-        host.draws.clear();
+        testing_host::clearDraws();
         drawRpmLeds();
         return std::count_if(host.draws.begin(), host.draws.end(), [](const auto& d) {
             return d.id == textures.ledOn && d.level == -9994;
@@ -104,7 +104,7 @@ TEST_F(GearIndicatorTest, InTheDialsMiddleBesideTheLedsOnTheRpmDialOtherwise) {
     EXPECT_EQ(d.sizeY, d.sizeX);
     EXPECT_EQ(d.centerX, 0.5f);
     EXPECT_EQ(d.posX, layout.mainX);
-    host.draws.clear();
+    testing_host::clearDraws();
     sample.gear = 8;
     profile.rpm = 1;
     drawGearIndicator();
@@ -130,7 +130,7 @@ TEST_F(GearIndicatorTest, OnTheRpmDialTheDigitBlinksAndTheHintsStay) {
     EXPECT_EQ(host.draws[0].posX, 0.0f);
     EXPECT_EQ(host.draws[1].id, textures.shiftDownImage);
     EXPECT_EQ(host.draws[1].level, -9993);
-    host.draws.clear();
+    testing_host::clearDraws();
     host.tick = 100150;
     sample.shiftUpHint = true;
     drawGearIndicator();
@@ -138,7 +138,7 @@ TEST_F(GearIndicatorTest, OnTheRpmDialTheDigitBlinksAndTheHintsStay) {
     EXPECT_EQ(host.draws[0].level, -9993);
     EXPECT_EQ(host.draws[2].id, textures.shiftUpImage);
     // Beside the LEDs the digit stays.
-    host.draws.clear();
+    testing_host::clearDraws();
     host.tick = 100050;
     profile.rpm = 2;
     drawGearIndicator();

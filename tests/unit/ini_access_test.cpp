@@ -18,17 +18,10 @@ namespace {
 const char* const menuKeyComment = ";\t\tF1-F12 Key to open the mod menu.\t\t (10) < 1-12>";
 const char* const actSettingComment = ";\t\tWhich settingsX.ini is active\t\t\t ( 1) < 1- 3>";
 
-class IniAccess : public ::testing::Test {
+class IniAccess : public ::testing::Test, protected temp_files::FileInFolder {
   protected:
-    void SetUp() override {
-        testing_host::reset();
-        file = folder.path() / "settings.ini";
-        path = folder.pluginPath("settings.ini");
-    }
-
-    temp_files::Folder folder;
-    std::filesystem::path file;
-    std::string path;
+    IniAccess() : FileInFolder("settings.ini") {}
+    void SetUp() override { testing_host::reset(); }
 };
 
 using PluginFolderTest = IniAccess;

@@ -19,6 +19,7 @@
 #include "menu/menu_pages.h"
 #include "settings/general_keys.h"
 #include "settings/profile_keys.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -49,10 +50,7 @@ void hold(uint32_t key) {
     onKeyboardEvent(key, 1, 0, 0, 0, 0, 0);
 }
 
-class Menu : public ::testing::Test {
-  protected:
-    void SetUp() override { testing_host::reset(); }
-};
+using Menu = testing_host::PluginTest;
 
 using FormatValueTest = Menu;
 using MenuLineTest = Menu;

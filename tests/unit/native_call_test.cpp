@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "host/native_call.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -11,9 +12,8 @@ using testing_host::host;
 
 namespace {
 
-class NativeCallTest : public ::testing::Test {
+class NativeCallTest : public testing_host::PluginTest {
   protected:
-    void SetUp() override { testing_host::reset(); }
     const std::vector<uint64_t>& args() const { return host.natives.back().args; }
 };
 

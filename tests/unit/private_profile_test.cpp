@@ -25,13 +25,9 @@ using namespace velquist::platform;
 
 namespace {
 
-class PrivateProfile : public ::testing::Test {
+class PrivateProfile : public ::testing::Test, protected temp_files::FileInFolder {
   protected:
-    void SetUp() override {
-        dir = folder.path();
-        file = dir / "test.ini";
-        path = folder.pluginPath("test.ini");
-    }
+    PrivateProfile() : FileInFolder("test.ini") {}
     void TearDown() override { portable::fileSystem = portable::systemFileSystem; }
 
     void put(const std::string& bytes) { temp_files::writeFile(file, bytes); }
@@ -51,9 +47,7 @@ class PrivateProfile : public ::testing::Test {
         return writePrivateProfileString(section, key, value, path.c_str());
     }
 
-    temp_files::Folder folder;
-    fs::path dir, file;
-    std::string path;
+    const fs::path dir = folder.path();
 };
 
 using ProfileReadTest = PrivateProfile;

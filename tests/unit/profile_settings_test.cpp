@@ -11,24 +11,20 @@
 #include "settings/profile_keys.h"
 #include "settings/profile_settings.h"
 #include "support/game_folder.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
 
 namespace {
 
-class Profile : public ::testing::Test {
+class Profile : public testing_host::FolderTest {
   protected:
-    void SetUp() override {
-        testing_host::reset();
-        folder.emplace();
-    }
     // Reads profile n as the start-up sequence does.
     void readNumber(int32_t n) {
         general.actSetting = n;
         readProfile();
     }
-    std::optional<testing_host::GameFolder> folder;
 };
 
 using ReadProfileTest = Profile;

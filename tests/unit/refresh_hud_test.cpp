@@ -74,7 +74,7 @@ TEST_F(RefreshCompositionTest, ACarWithTheDefaultProfile) {
     textures.brandLogos[0] = 9000;
     car();
     refresh(2);
-    host.draws.clear();
+    testing_host::clearDraws();
     refresh();
     EXPECT_EQ(drawn(),
               velocityGaugeThen({"rpmDial", "rpmText", "needleSmallB", "shadowLeft", "gearDigit"}));
@@ -86,7 +86,7 @@ TEST_F(RefreshCompositionTest, FuelGaugeWithAFuelDecoratorOnTheVehicle) {
     game->vehicle(handle).floatDecorators["WeedInPossession"] = 0.5f;
     profile.rpm = 0;
     refresh(2);
-    host.draws.clear();
+    testing_host::clearDraws();
     refresh();
     EXPECT_EQ(drawn(), velocityGaugeThen({"fuelImage", "fuelImage", "fuelImage", "fuelScale",
                                           "needleSmallA", "shadowAbove"}));
@@ -98,7 +98,7 @@ TEST_F(RefreshCompositionTest, APassengerSeesNoEngineGauges) {
     profile.dmg = 0;
     profile.brand = 0;
     refresh(10);  // the seat is tested on the 10th
-    host.draws.clear();
+    testing_host::clearDraws();
     refresh();
     EXPECT_EQ(drawn(),
               (std::vector<std::string>{"shadowMain", "velocityDial", "unitText", "needleBigA"}));
@@ -109,13 +109,13 @@ TEST_F(RefreshCompositionTest, APlaneShowsItsVerticalSpeedAndNoCarGauges) {
     profile.dmg = 0;
     profile.brand = 0;
     refresh();
-    host.draws.clear();
+    testing_host::clearDraws();
     refresh();
     EXPECT_EQ(drawn(),
               (std::vector<std::string>{"shadowMain", "velocityDial", "unitText", "needleBigA",
                                         "needleSmallA", "verticalDial", "shadowLeft"}));
     profile.vertical = 0;
-    host.draws.clear();
+    testing_host::clearDraws();
     refresh();
     EXPECT_EQ(drawn().size(), 4u);
 }
@@ -125,7 +125,7 @@ TEST_F(RefreshCompositionTest, AKindSwitchedOffDrawsNothingAndKeepsItsFade) {
     refresh(3);
     const float fade = hud.fadeAlpha;
     profile.isEnabledInCar = 0;
-    host.draws.clear();
+    testing_host::clearDraws();
     refresh();
     EXPECT_TRUE(host.draws.empty());
     EXPECT_GT(hud.fadeAlpha, fade);  // the fade goes on
@@ -185,7 +185,7 @@ TEST_F(SlowRefreshTest, The100thRefreshLightsTheClusterAndReadsTheScreen) {
     EXPECT_EQ(layout.aspectRatio, 1.0f);
     EXPECT_EQ(host.draws.back().a, 0.0f);
     const float mainY = layout.mainY;
-    host.draws.clear();
+    testing_host::clearDraws();
     refresh(2);  // the 99th and the 100th
     EXPECT_FLOAT_EQ(hud.dayBrightness, 0.95f);
     EXPECT_EQ(layout.aspectRatio, 2.0f);
@@ -231,9 +231,7 @@ TEST_F(ClusterVehicleChangeTest, ANewVehicleStartsFromRestAndFadesIn) {
     game->vehicle(handle).engine = false;
     profile.usePrimColor = 0;
     profile.dmg = 0;
-    schedule.refreshElapsed = 0;
-    ++schedule.refreshCount;
-    refreshHud();
+    testing_host::runRefreshes(1, 0);
     EXPECT_EQ(hud.rpmNeedle, 0.75f);
     EXPECT_EQ(hud.fuelNeedle, 0.75f);
     EXPECT_EQ(hud.dialStep, 0);

@@ -10,10 +10,10 @@
 #include "core/schedule.h"
 #include "host/natives.h"
 #include "hud/display_settings.h"
-#include "hud/refresh_hud.h"
 #include "settings/profile_settings.h"
 #include "support/fake_game.h"
-#include "support/game_folder.h"
+#include "support/plugin_test.h"
+#include "support/refreshes.h"
 #include "support/test_host.h"
 #include "telemetry/shared_mod_values.h"
 #include "telemetry/vehicle_change.h"
@@ -42,20 +42,14 @@ FakeVehicle ofClass(int32_t vehicleClass, int slot = 3) {
     return v;
 }
 
-class Telemetry : public ::testing::Test {
+class Telemetry : public testing_host::FolderTest {
   protected:
     void SetUp() override {
-        testing_host::reset();
-        folder.emplace();
+        FolderTest::SetUp();
         game.emplace();
     }
-    // One refresh as the frame step runs it.
-    void refresh(int times = 1) {
-        for (int i = 0; i < times; ++i) {
-            ++schedule.refreshCount;
-            refreshHud();
-        }
-    }
+    // Refreshes as the frame step runs them, a millisecond apart.
+    void refresh(int times = 1) { testing_host::runRefreshes(times, 1); }
     // The player gets into the vehicle and one refresh sees it.
     int32_t enter(const FakeVehicle& v) {
         const int32_t handle = game->add(v);
@@ -63,7 +57,6 @@ class Telemetry : public ::testing::Test {
         refresh();
         return handle;
     }
-    std::optional<testing_host::GameFolder> folder;
     std::optional<FakeGame> game;
 };
 

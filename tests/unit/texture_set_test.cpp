@@ -10,6 +10,7 @@
 #include "core/process_texts.h"
 #include "hud/texture_set.h"
 #include "support/game_folder.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -17,13 +18,8 @@ using testing_host::host;
 
 namespace {
 
-class TextureSetTest : public ::testing::Test {
+class TextureSetTest : public testing_host::FolderTest {
   protected:
-    // The game folder comes after the reset, which forgets the plug-in's file.
-    void SetUp() override {
-        testing_host::reset();
-        folder.emplace();
-    }
     // The paths asked of the host, relative to the data folder.
     std::vector<std::string> loaded() const {
         std::vector<std::string> out;
@@ -40,7 +36,6 @@ class TextureSetTest : public ::testing::Test {
             if (paths[i] == relative) return static_cast<int32_t>(i + 1);
         return -1;
     }
-    std::optional<testing_host::GameFolder> folder;
 };
 
 TEST_F(TextureSetTest, HudImagesLoadOnceEachInTheirOrder) {

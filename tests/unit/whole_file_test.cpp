@@ -14,6 +14,7 @@
 #include "settings/unread_files.h"
 #include "settings/whole_file.h"
 #include "support/game_folder.h"
+#include "support/plugin_test.h"
 #include "support/test_host.h"
 
 using namespace velquist;
@@ -56,12 +57,8 @@ portable::FileCreate createCutLater(const std::string& path, const std::string& 
     return portable::systemFileSystem.create(path, bytes.substr(0, 200));
 }
 
-class WholeFile : public ::testing::Test {
+class WholeFile : public testing_host::FolderTest {
   protected:
-    void SetUp() override {
-        testing_host::reset();
-        folder.emplace();
-    }
     void TearDown() override { portable::fileSystem = portable::systemFileSystem; }
 
     void failReadsAfter(int calls) {
@@ -76,8 +73,6 @@ class WholeFile : public ::testing::Test {
     int entries() const {
         return static_cast<int>(std::distance(fs::directory_iterator(folder->data()), {}));
     }
-
-    std::optional<testing_host::GameFolder> folder;
 };
 
 using UnreadFileTest = WholeFile;
