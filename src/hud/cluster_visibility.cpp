@@ -2,6 +2,7 @@
 #include "hud/cluster_visibility.h"
 
 #include "core/schedule.h"
+#include "host/game_controls.h"
 #include "host/native_call.h"
 #include "host/natives.h"
 #include "hud/hud_state.h"
@@ -12,7 +13,6 @@ namespace velquist {
 
 namespace {
 
-constexpr int32_t controlGroup = 2;
 // The game's own HUD parts that share the cluster's corner of the screen.
 constexpr int32_t hudComponentVehicleName = 6;
 constexpr int32_t hudComponentCash = 3;
@@ -26,10 +26,6 @@ constexpr float destroyedEngine = -4000.0f;
 
 constexpr float fadeOutPerMs = 0.002f;  // 500 ms from full to nothing
 constexpr float fadeInPerMs = 0.0005f;  // 2000 ms from nothing to full
-
-bool controlPressed(int32_t control) {
-    return native::call<bool>(natives::isControlPressed, controlGroup, control);
-}
 
 bool hudComponentShown(int32_t component) {
     return native::call<bool>(natives::isHudComponentActive, component);
@@ -47,13 +43,12 @@ bool hudHidden() {
     if (native::call<bool>(natives::isPedRunningPhoneTask, ped)) return true;
     if (!native::call<bool>(natives::isPedInAnyVehicle, ped, false)) return true;
     if (hudComponentShown(hudComponentVehicleName)) return true;
-    if (!native::call<bool>(natives::isControlEnabled, controlGroup, controlMustBeEnabled) &&
-        !controlPressed(controlHeldInstead))
+    if (!isControlEnabled(controlMustBeEnabled) && !isControlPressed(controlHeldInstead))
         return true;
     if (native::call<int32_t>(natives::vehicleCamViewMode) == viewFirstPerson && profile.fpv == 0)
         return true;
     if (sample.isPassenger && profile.passenger == 0) return true;
-    if (controlPressed(controlCharacterWheel) && hudComponentShown(hudComponentCash)) return true;
+    if (isControlPressed(controlCharacterWheel) && hudComponentShown(hudComponentCash)) return true;
     return sample.engineHealth <= destroyedEngine;
 }
 

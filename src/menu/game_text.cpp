@@ -7,7 +7,6 @@ namespace velquist {
 
 namespace {
 
-constexpr int32_t controlPad = 2;
 constexpr int32_t subtitleTime = 50;  // ms
 
 }  // namespace
@@ -49,10 +48,6 @@ void drawScreenText(const char* text, int32_t font, float scale, TextColour colo
 void drawRect(float centreX, float centreY, float width, float height, int32_t r, int32_t g,
               int32_t b, int32_t a) {
     native::call(natives::drawRect, centreX, centreY, width, height, r, g, b, a);
-}
-
-bool isControlPressed(int32_t control) {
-    return native::call<bool>(natives::isControlPressed, controlPad, control);
 }
 
 void playNavSound() {

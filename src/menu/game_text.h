@@ -32,9 +32,6 @@ void drawScreenText(const char* text, int32_t font, float scale, TextColour colo
 void drawRect(float centreX, float centreY, float width, float height, int32_t r, int32_t g,
               int32_t b, int32_t a);
 
-// Whether the game control is pressed on pad 2.
-bool isControlPressed(int32_t control);
-
 // The menu's one sound, for open, close, enter, leave, move and change.
 void playNavSound();
 

@@ -2,6 +2,7 @@
 
 #include "core/key_state.h"
 #include "core/virtual_keys.h"
+#include "host/game_controls.h"
 #include "menu/game_text.h"
 
 namespace velquist {

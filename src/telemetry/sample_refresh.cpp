@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "host/game_controls.h"
 #include "host/game_memory.h"
 #include "host/native_call.h"
 #include "host/natives.h"
@@ -13,7 +14,6 @@ namespace velquist {
 
 namespace {
 
-constexpr int32_t controlPad = 2;
 constexpr int32_t controlHandbrake = 76;
 constexpr int32_t driverSeat = -1;
 
@@ -57,8 +57,7 @@ void sampleSeat() {
 }
 
 void sampleHandbrake() {
-    sample.handbrakePressed =
-        native::call<bool>(natives::isControlPressed, controlPad, controlHandbrake);
+    sample.handbrakePressed = isControlPressed(controlHandbrake);
 }
 
 void sampleThrottle() {
