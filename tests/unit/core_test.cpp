@@ -38,11 +38,8 @@ void frames(int n) {
         frameStep();
 }
 
+// The key-state table the keyboard handler fills.
 using KeyStateTableTest = Core;
-using LibraryEntryTest = Core;
-using FrameStepTest = Core;
-using MainLoopTest = Core;
-using StartUpTest = Core;
 
 TEST_F(KeyStateTableTest, CodesFrom255OnChangeNothing) {
     onKeyboardEvent(255, 1, 0, 0, 1, 1, 0);
@@ -109,6 +106,9 @@ TEST_F(KeyStateTableTest, KeyStaysHeldAcrossTheWrapOfTheTickCount) {
     EXPECT_FALSE(keyHeld(vkF10));
 }
 
+// Attaching to and detaching from the host.
+using LibraryEntryTest = Core;
+
 TEST_F(LibraryEntryTest, AttachRegistersScriptThenKeyboard) {
     EXPECT_TRUE(libraryEntry(&host, reasonProcessAttach));
     EXPECT_EQ(host.calls, (std::vector<std::string>{"scriptRegister", "keyboardHandlerRegister"}));
@@ -126,6 +126,9 @@ TEST_F(LibraryEntryTest, ThreadNotificationsDoNothing) {
     EXPECT_TRUE(libraryEntry(&host, 3));  // thread detach
     EXPECT_TRUE(host.calls.empty());
 }
+
+// One frame: when a refresh is due, and the controls an open menu disables.
+using FrameStepTest = Core;
 
 TEST_F(FrameStepTest, FirstFrameRefreshesAtOnceWithElapsedEqualToTheTick) {
     frameStep();
@@ -216,6 +219,9 @@ TEST_F(FrameStepTest, OpenMenuDisablesTheEighteenControlsInOrder) {
     EXPECT_EQ(host.natives.size(), expected.size());
 }
 
+// The script loop: frames, and the menu key between them.
+using MainLoopTest = Core;
+
 TEST_F(MainLoopTest, PassWithoutTheMenuKeyRunsOneFrame) {
     mainLoopPass();
     EXPECT_EQ(host.frames, 1);
@@ -264,6 +270,9 @@ TEST_F(MainLoopTest, PauseAfterTheMenuSurvivesTheWrapOfTheTickCount) {
     mainLoopPass();
     EXPECT_EQ(host.frames, menuOpenedAndClosedFrames);
 }
+
+// Start-up: what is read before the first frame.
+using StartUpTest = Core;
 
 TEST_F(StartUpTest, ReadsTheBrandNamesAndTheActiveProfile) {
     const testing_host::GameFolder folder;

@@ -24,11 +24,8 @@ class IniAccess : public ::testing::Test, protected temp_files::FileInFolder {
     void SetUp() override { testing_host::reset(); }
 };
 
+// The plug-in's folder, from the module's own file name.
 using PluginFolderTest = IniAccess;
-using IntToTextTest = IniAccess;
-using ReadIniIntTest = IniAccess;
-using ReadIniStringTest = IniAccess;
-using WriteIniIntTest = IniAccess;
 
 TEST_F(PluginFolderTest, FolderKeepsItsTrailingBackslash) {
     portable::config.moduleFile = "D:\\Games\\Host\\plugin.asi";
@@ -81,12 +78,18 @@ TEST_F(PluginFolderTest, PathWithoutBackslashStaysWhole) {
     EXPECT_EQ(pluginFolderLookup(), "plugin.asi");
 }
 
+// Numbers as the INI files hold them.
+using IntToTextTest = IniAccess;
+
 TEST_F(IntToTextTest, PlainDecimalWithMinusSignOnly) {
     EXPECT_EQ(intToText(0), "0");
     EXPECT_EQ(intToText(-250), "-250");
     EXPECT_EQ(intToText(INT32_MAX), "2147483647");
     EXPECT_EQ(intToText(INT32_MIN), "-2147483648");
 }
+
+// Reading a number, with its range and default.
+using ReadIniIntTest = IniAccess;
 
 TEST_F(ReadIniIntTest, RangeIsInclusiveAndOutsideGivesTheDefault) {
     writeFile(file, "[S]\r\nzero=0\r\nthirteen=13\r\nminus=-5\r\ntwelve=12\r\none=1\r\n");
@@ -115,6 +118,9 @@ TEST_F(ReadIniIntTest, TextWithoutDigitsReadsAsZeroBeforeTheRangeCheck) {
     EXPECT_EQ(readIniInt(path, "S", "word", 5, 1, 10), 5);
 }
 
+// Reading a text.
+using ReadIniStringTest = IniAccess;
+
 TEST_F(ReadIniStringTest, LongValueIsCutTo63Characters) {
     const std::string value(70, 'x');
     writeFile(file, "[S]\r\nname=" + value + "\r\n");
@@ -128,6 +134,9 @@ TEST_F(ReadIniStringTest, WholeValueIncludingCommentOrTheDefault) {
     EXPECT_EQ(readIniString(path, "S", "other", std::string(80, 'd').c_str()),
               std::string(63, 'd'));
 }
+
+// Writing a number.
+using WriteIniIntTest = IniAccess;
 
 TEST_F(WriteIniIntTest, NegativeValueRoundTripsDirectlyFollowedByTheComment) {
     writeIniInt(path, "PLACEMENT", "offset", -250, ";\tOffset");

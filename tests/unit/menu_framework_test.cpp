@@ -52,12 +52,8 @@ void hold(uint32_t key) {
 
 using Menu = testing_host::PluginTest;
 
+// An item's value as the menu shows it.
 using FormatValueTest = Menu;
-using MenuLineTest = Menu;
-using HelpLineTest = Menu;
-using MenuInputTest = Menu;
-using AdjustValueTest = Menu;
-using HelpTextsTest = Menu;
 
 TEST_F(FormatValueTest, WordsForEachKind) {
     int32_t v = 1;
@@ -101,6 +97,9 @@ TEST_F(FormatValueTest, ValuesWithoutAWordShowSpecial) {
     v = 2147483647;  // shown as ten times, without overflow
     EXPECT_EQ(formatValue(ItemKind::factorTen, &v), "21474836470");
 }
+
+// Drawing a menu line: its scale, place and styles.
+using MenuLineTest = Menu;
 
 TEST_F(MenuLineTest, ItemTextScaleFollowsTheScreenHeight) {
     drawMenuLine("Mod", "[ON]", 0, 240, false);
@@ -155,6 +154,9 @@ TEST_F(MenuLineTest, HighlightedAndTitleStyles) {
               (std::vector<uint64_t>{0, 0, 0, 255}));
 }
 
+// The help box beside the menu.
+using HelpLineTest = Menu;
+
 TEST_F(HelpLineTest, BoxStandsBesideTheMenu) {
     drawHelpLine("Select the unit.", 2, 240);
     const auto draw = calls(natives::endDisplayText)[0];
@@ -166,6 +168,9 @@ TEST_F(HelpLineTest, BoxStandsBesideTheMenu) {
     EXPECT_FLOAT_EQ(asFloat(rect.args[3]), 22.75f / 1080);
     EXPECT_EQ(rect.args[7], 160u);
 }
+
+// Keys and controller buttons read by the menu.
+using MenuInputTest = Menu;
 
 TEST_F(MenuInputTest, KeyFirstThenControl) {
     EXPECT_FALSE(isInputActive(MenuInput::up));
@@ -214,6 +219,9 @@ TEST_F(MenuInputTest, UpAndDownTogetherPlayTwoSoundsAndStay) {
     EXPECT_EQ(sounds(), 2);
 }
 
+// Changing an item's value.
+using AdjustValueTest = Menu;
+
 TEST_F(AdjustValueTest, StepsWrapAndRightWins) {
     int32_t v = 1, wait = 0;
     hold(vk::numpad(6));  // right
@@ -256,6 +264,9 @@ TEST_F(AdjustValueTest, ExtremeValuesDoNotOverflow) {
     EXPECT_EQ(v, INT32_MIN);
     EXPECT_EQ(wait, 1000);
 }
+
+// The help texts of the items.
+using HelpTextsTest = Menu;
 
 TEST_F(HelpTextsTest, BlocksHoldTheirLinesAndTheRestIsEmpty) {
     texts.helpLines[18 * 10] = "stale";

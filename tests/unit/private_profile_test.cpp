@@ -50,12 +50,8 @@ class PrivateProfile : public ::testing::Test, protected temp_files::FileInFolde
     const fs::path dir = folder.path();
 };
 
+// Reading texts.
 using ProfileReadTest = PrivateProfile;
-using ProfileNumberTest = PrivateProfile;
-using ProfileWriteTest = PrivateProfile;
-using ProfileWriteFailureTest = PrivateProfile;
-using ProfileFileKindTest = PrivateProfile;
-using ProfileProbeTest = PrivateProfile;
 
 TEST_F(ProfileReadTest, NamesCompareWithoutRegardToCaseAndBlanks) {
     put("[General]\r\n  MenuKey \t=  8 \r\n");
@@ -141,6 +137,9 @@ TEST_F(ProfileReadTest, MissingFileAndFolderReadAsEmpty) {
     EXPECT_EQ(number("s", "k", -3), -3);
 }
 
+// Reading numbers.
+using ProfileNumberTest = PrivateProfile;
+
 TEST_F(ProfileNumberTest, SignedLeadingDigitsAfterBlanks) {
     put("[s]\na=-250\nb= -250 ;c\nc=+5\nd=007\ne=7;\t\tcomment\nf=abc\ng=\nh\n");
     EXPECT_EQ(number("s", "a"), -250);
@@ -169,6 +168,9 @@ TEST_F(ProfileNumberTest, BasePrefixesAndWrapAround) {
     // Only the first 29 characters count.
     EXPECT_EQ(number("s", "j"), 1849262357);
 }
+
+// Writing: where keys and sections go.
+using ProfileWriteTest = PrivateProfile;
 
 TEST_F(ProfileWriteTest, MissingFileIsCreated) {
     EXPECT_TRUE(write("GENERAL", "menuKey", "8;c"));
@@ -216,6 +218,9 @@ TEST_F(ProfileWriteTest, NewNamesLoseLeadingBlanksOnly) {
     EXPECT_EQ(contents(), "[s ]\r\nk =v \r\n");
     EXPECT_EQ(text("s", "k"), "v");
 }
+
+// Writes that cannot be made, and what they leave behind.
+using ProfileWriteFailureTest = PrivateProfile;
 
 TEST_F(ProfileWriteFailureTest, MissingFolderIsNotCreated) {
     path = portable::toPluginPath((dir / "Velquist" / "x.ini").string());
@@ -327,6 +332,9 @@ TEST_F(ProfileWriteFailureTest, RefusedCleanUpLeavesOneTemporaryFileAtMost) {
     EXPECT_EQ(temp_files::entryCount(dir), 1);
 }
 
+// Paths that are not plain files.
+using ProfileFileKindTest = PrivateProfile;
+
 // A FIFO in the file's place would keep an open for reading waiting for a writer; it
 // reads as unreadable at once and is never written. Bounded, so that a hang fails.
 TEST_F(ProfileFileKindTest, FifoIsNeitherWaitedForNorWritten) {
@@ -376,6 +384,9 @@ TEST_F(ProfileFileKindTest, LoopOfSymbolicLinksIsUnreadableAndNeverWritten) {
     EXPECT_TRUE(fs::is_symlink(file));
     EXPECT_FALSE(fs::exists(dir / "test.ini.~new"));
 }
+
+// What kind of path a file name meets.
+using ProfileProbeTest = PrivateProfile;
 
 TEST_F(ProfileProbeTest, EachKindOfPathIsFoundAsTheFunctionsMeetIt) {
     const auto probe = [&](const std::string& name) {

@@ -60,13 +60,8 @@ class Telemetry : public testing_host::FolderTest {
     std::optional<FakeGame> game;
 };
 
+// Sampling: entering and leaving, seats, engine health, the last-vehicle fallback.
 using SamplingTest = Telemetry;
-using SpeedStepTest = Telemetry;
-using GearStepTest = Telemetry;
-using ClassificationTest = Telemetry;
-using DisplaySpeedTest = Telemetry;
-using VehicleChangeTest = Telemetry;
-using SharedModValuesTest = Telemetry;
 
 TEST_F(SamplingTest, EnteringRunsTheVehicleChangeOnceAndLeavingResetsNothing) {
     const int32_t handle = game->add(car());
@@ -138,6 +133,9 @@ TEST_F(SamplingTest, LastVehicleFallbackEvery100thRefresh) {
     refresh();  // the 100th
     EXPECT_EQ(sample.lastVehicle, handle);
 }
+
+// Speed and vertical speed.
+using SpeedStepTest = Telemetry;
 
 TEST_F(SpeedStepTest, BoatCountsOnlyHorizontalMotion) {
     FakeVehicle boat = ofClass(14);
@@ -213,6 +211,9 @@ TEST_F(SpeedStepTest, SpeedsThatAreNotNumbersReadZero) {
     EXPECT_EQ(sample.speed, 0.0f);
 }
 
+// Gear and rpm.
+using GearStepTest = Telemetry;
+
 TEST_F(GearStepTest, StoredGearsAboveEightAndZeroDependOnTheEngine) {
     const int32_t handle = enter(car());
     game->setMemory(handle, 9, 0.5f, 0.3f);
@@ -272,6 +273,9 @@ TEST_F(GearStepTest, GearAndRpmOnlyForCarsWithTheRpmFeature) {
     EXPECT_EQ(sample.rpmFraction, 0.0f);
 }
 
+// The vehicle's kind.
+using ClassificationTest = Telemetry;
+
 TEST_F(ClassificationTest, GameClassesGiveKinds) {
     const std::pair<int32_t, VehicleKind> table[] = {
         {0, kindCar},    {7, kindCar},    {8, kindCar},  {13, kindBicycle}, {14, kindBoat},
@@ -292,6 +296,9 @@ TEST_F(ClassificationTest, ClassOutsideTheTableIsACarAndKeepsTheClass) {
     }
 }
 
+// The speed the dial shows.
+using DisplaySpeedTest = Telemetry;
+
 TEST_F(DisplaySpeedTest, UnitFactorTimesSpeedFactorTimesSpeed) {
     for (float& f : display.speedFactor)
         f = 1.0f;
@@ -309,6 +316,9 @@ TEST_F(DisplaySpeedTest, UnitFactorTimesSpeedFactorTimesSpeed) {
     display.speedFactor[kindBoat] = 0.0f;  // no profile derived yet
     EXPECT_EQ(displaySpeed(), 0.0f);
 }
+
+// What is read once for a new vehicle: livery, brand, maximum rpm.
+using VehicleChangeTest = Telemetry;
 
 TEST_F(VehicleChangeTest, LiveryIsTheLabelCutTo16Characters) {
     FakeVehicle v = car();
@@ -377,6 +387,9 @@ TEST_F(VehicleChangeTest, ResetsTheSampleButNotTheNeutralHint) {
     EXPECT_EQ(sample.fuelLevels[1], 1.0f);
     EXPECT_TRUE(sample.neutralHint);
 }
+
+// Values other mods share through decorators: fuel, shift hints, neutral.
+using SharedModValuesTest = Telemetry;
 
 TEST_F(SharedModValuesTest, OnlyTheThirdFuelValuePresent) {
     FakeVehicle v = car();
