@@ -219,6 +219,23 @@ TEST_F(ProfileWriteTest, NewNamesLoseLeadingBlanksOnly) {
     EXPECT_EQ(text("s", "k"), "v");
 }
 
+// kernel32 writes the file a symbolic link names; the link stays a link.
+TEST_F(ProfileWriteTest, SymbolicLinkIsWrittenThrough) {
+    fs::create_directory(dir / "real");
+    temp_files::writeFile(dir / "real" / "target.ini", "[s]\r\nk=1\r\n");
+    fs::create_symlink("real/target.ini", file);
+    EXPECT_TRUE(write("s", "k", "2"));
+    EXPECT_TRUE(fs::is_symlink(file));
+    EXPECT_EQ(temp_files::readFile(dir / "real" / "target.ini"), "[s]\r\nk=2\r\n");
+    EXPECT_EQ(text("s", "k"), "2");
+    // A link that leads nowhere yet: the write creates the file it names.
+    fs::create_symlink("real/new.ini", dir / "dangling.ini");
+    path = folder.pluginPath("dangling.ini");
+    EXPECT_TRUE(write("s", "k", "3"));
+    EXPECT_TRUE(fs::is_symlink(dir / "dangling.ini"));
+    EXPECT_EQ(temp_files::readFile(dir / "real" / "new.ini"), "[s]\r\nk=3\r\n");
+}
+
 // Writes that cannot be made, and what they leave behind.
 using ProfileWriteFailureTest = PrivateProfile;
 
@@ -285,23 +302,6 @@ TEST_F(ProfileWriteFailureTest, ReadOnlyFileIsRefusedAndKeepsItsMode) {
     EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(temp_files::entryCount(dir), 1);
-}
-
-// kernel32 writes the file a symbolic link names; the link stays a link.
-TEST_F(ProfileWriteTest, SymbolicLinkIsWrittenThrough) {
-    fs::create_directory(dir / "real");
-    temp_files::writeFile(dir / "real" / "target.ini", "[s]\r\nk=1\r\n");
-    fs::create_symlink("real/target.ini", file);
-    EXPECT_TRUE(write("s", "k", "2"));
-    EXPECT_TRUE(fs::is_symlink(file));
-    EXPECT_EQ(temp_files::readFile(dir / "real" / "target.ini"), "[s]\r\nk=2\r\n");
-    EXPECT_EQ(text("s", "k"), "2");
-    // A link that leads nowhere yet: the write creates the file it names.
-    fs::create_symlink("real/new.ini", dir / "dangling.ini");
-    path = folder.pluginPath("dangling.ini");
-    EXPECT_TRUE(write("s", "k", "3"));
-    EXPECT_TRUE(fs::is_symlink(dir / "dangling.ini"));
-    EXPECT_EQ(temp_files::readFile(dir / "real" / "new.ini"), "[s]\r\nk=3\r\n");
 }
 
 // A run killed between writing the temporary file and the rename leaves it behind; the
